@@ -1,0 +1,40 @@
+#pragma once
+
+// Locale-free reading and writing of decimal integers in 16-bit text. These
+// stand in for the C runtime's wide-text conversions so that the result never
+// depends on the process locale.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tickwright {
+
+// ASCII white space (tab, line feed, vertical tab, form feed, carriage return,
+// space), the no-break space U+00A0 and the ideographic space U+3000.
+bool IsWhiteSpace(char16_t c);
+
+// 0..9 for "0".."9" and for the full-width digits U+FF10..U+FF19; -1 otherwise.
+int DigitValue(char16_t c);
+
+// Reads a signed integer the way _wtoi64 does:
+//   - leading white space is skipped,
+//   - then one optional sign, "+" or "-" (full-width U+FF0B and U+FF0D too),
+//   - then decimal digits up to the first character that is not a digit;
+//     whatever follows is ignored.
+// Text without digits gives 0. A number beyond the 64-bit range saturates to
+// INT64_MAX or INT64_MIN.
+//   ReadInt64(u" 1700000000abc") == 1700000000
+//   ReadInt64(u"-5") == -5, ReadInt64(u"abc") == 0
+std::int64_t ReadInt64(std::u16string_view text);
+
+// As ReadInt64, saturating to the 32-bit range instead (the _wtoi contract).
+std::int32_t ReadInt32(std::u16string_view text);
+
+// printf("%0*lld", minWidth, value) in ASCII: the sign counts toward the width,
+// zeros are inserted between sign and digits.
+//   FormatDecimal(7, 2) == u"07", FormatDecimal(-1, 2) == u"-1",
+//   FormatDecimal(-5, 3) == u"-05", FormatDecimal(INT64_MIN, 0) == u"-9223372036854775808"
+std::u16string FormatDecimal(std::int64_t value, int minWidth = 0);
+
+}  // namespace tickwright
