@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <optional>
+#include <string>
+
+#include "Clock.h"
+
+namespace tickwright {
+namespace {
+
+std::int64_t g_fixedTicks = 0;
+std::int64_t FixedTicks() {
+    return g_fixedTicks;
+}
+
+BrokenDownTime FailingLocalTime(std::int64_t) {
+    return BrokenDownTime{};
+}
+
+// Pins the clock to a given instant and TZ, and puts both back afterwards.
+class ClockFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* tz = std::getenv("TZ");
+        if (tz != nullptr) {
+            m_savedTz = tz;
+        }
+    }
+    void TearDown() override {
+        SetClockTicksSource(nullptr);
+        SetLocalTimeSource(nullptr);
+        if (m_savedTz) {
+            setenv("TZ", m_savedTz->c_str(), 1);
+        } else {
+            unsetenv("TZ");
+        }
+        tzset();
+    }
+    static void PinClockToUnixSeconds(std::int64_t seconds) {
+        g_fixedTicks = seconds * 10000000 + 1234567;
+        SetClockTicksSource(&FixedTicks);
+    }
+
+private:
+    std::optional<std::string> m_savedTz;
+};
+
+TEST_F(ClockFixture, DetectsTheZoneOfTheMachinesOffsetThroughTZ) {
+    struct Case {
+        const char* tz;
+        std::int64_t atUnixSeconds;
+        ZoneIndex expected;
+        const char* why;
+    };
+    constexpr std::int64_t kJanuary2024 = 1704067200;
+    constexpr std::int64_t kJuly2024 = 1719792000;
+    const Case cases[] = {
+        {"<+08>-8", kJanuary2024, 20, "UTC+08:00"},
+        {"UTC0", kJanuary2024, 12, "UTC+00:00"},
+        {"<+0530>-5:30", kJanuary2024, 17, "UTC+05:30 truncates to +5"},
+        {"<-0330>+3:30", kJanuary2024, 9, "UTC-03:30 truncates to -3"},
+        {"<-0930>+9:30", kJanuary2024, 3, "UTC-09:30 truncates to -9"},
+        {"<+12>-12", kJanuary2024, 24, "UTC+12:00"},
+        {"<-12>+12", kJanuary2024, 0, "UTC-12:00"},
+        {"<+13>-13", kJanuary2024, 20, "UTC+13:00 is outside the table"},
+        {"<+14>-14", kJanuary2024, 20, "UTC+14:00 is outside the table"},
+        {"CET-1CEST,M3.5.0,M10.5.0/3", kJanuary2024, 13, "winter time in force"},
+        {"CET-1CEST,M3.5.0,M10.5.0/3", kJuly2024, 14, "summer time in force"},
+        {"<+08>-8", 0, 20, "at the epoch itself"},
+    };
+    for (const Case& c : cases) {
+        setenv("TZ", c.tz, 1);
+        tzset();
+        PinClockToUnixSeconds(c.atUnixSeconds);
+        EXPECT_EQ(DetectLocalZoneIndex(), c.expected) << c.why;
+    }
+}
+
+TEST_F(ClockFixture, FallsBackToUtcPlus8WhenLocalTimeFails) {
+    SetLocalTimeSource(&FailingLocalTime);
+    EXPECT_EQ(DetectLocalZoneIndex(), kFallbackZone);
+}
+
+TEST_F(ClockFixture, CurrentTimestampDropsTheFraction) {
+    g_fixedTicks = 17000000001234567;  // 1700000000.1234567 s
+    SetClockTicksSource(&FixedTicks);
+    EXPECT_EQ(ReadClockTicks(), 17000000001234567);
+    EXPECT_EQ(CurrentTimestamp(Precision::Milliseconds), 1700000000123);
+    EXPECT_EQ(CurrentTimestamp(Precision::Seconds), 1700000000);
+}
+
+TEST_F(ClockFixture, SystemClockReadsThePresent) {
+    const std::int64_t before = static_cast<std::int64_t>(std::time(nullptr));
+    const std::int64_t seconds = CurrentTimestamp(Precision::Seconds);
+    const std::int64_t after = static_cast<std::int64_t>(std::time(nullptr));
+    EXPECT_GE(seconds, before);
+    EXPECT_LE(seconds, after);
+}
+
+}  // namespace
+}  // namespace tickwright

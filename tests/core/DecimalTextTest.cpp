@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "DecimalText.h"
+
+namespace tickwright {
+namespace {
+
+TEST(DecimalText, ReadsIntegersTheWayTheRuntimeDoes) {
+    struct Case {
+        const char16_t* text;
+        std::int64_t expected64;
+        std::int32_t expected32;
+        const char* why;
+    };
+    const Case cases[] = {
+        {u" 1700000000abc", 1700000000, 1700000000, "blank, digits, then letters ignored"},
+        {u"abc", 0, 0, "letters only"},
+        {u"", 0, 0, "empty"},
+        {u"-5", -5, -5, "minus sign"},
+        {u"+5", 5, 5, "plus sign"},
+        {u"--5", 0, 0, "second sign is not a digit"},
+        {u"- 5", 0, 0, "blank after the sign stops the number"},
+        {u"\t\r\n\v\f 42", 42, 42, "every ASCII white space is skipped"},
+        {u"\u3000\u300042", 42, 42, "ideographic spaces are skipped"},
+        {u"\u00A042", 42, 42, "no-break space is skipped"},
+        {u"\uFF11\uFF19\uFF18\uFF15", 1985, 1985, "full-width digits"},
+        {u"\uFF0D\uFF15", -5, -5, "full-width minus and digit"},
+        {u"1\uFF12 3", 12, 12, "ASCII and full-width digits mix"},
+        {u"00042", 42, 42, "leading zeros"},
+        {u"12.5", 12, 12, "stops at the point"},
+        {u"9223372036854775807", INT64_MAX, INT32_MAX, "64-bit maximum"},
+        {u"9223372036854775808", INT64_MAX, INT32_MAX, "one past saturates"},
+        {u"-9223372036854775808", INT64_MIN, INT32_MIN, "64-bit minimum is exact"},
+        {u"-9223372036854775809", INT64_MIN, INT32_MIN, "one below saturates"},
+        {u"99999999999999999999999999999", INT64_MAX, INT32_MAX, "far beyond"},
+        {u"2147483647", 2147483647, INT32_MAX, "32-bit maximum"},
+        {u"2147483648", 2147483648, INT32_MAX, "32-bit saturates"},
+        {u"-2147483648", -2147483648LL, INT32_MIN, "32-bit minimum is exact"},
+        {u"-2147483649", -2147483649LL, INT32_MIN, "32-bit saturates low"},
+        {u"\u0660", 0, 0, "Arabic-Indic digits are not decimal digits here"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ReadInt64(c.text), c.expected64) << c.why;
+        EXPECT_EQ(ReadInt32(c.text), c.expected32) << c.why;
+    }
+}
+
+TEST(DecimalText, FormatsLikePrintfZeroPadding) {
+    struct Case {
+        std::int64_t value;
+        int width;
+        const char16_t* expected;
+    };
+    const Case cases[] = {
+        {0, 0, u"0"},
+        {7, 2, u"07"},
+        {123, 2, u"123"},
+        {-1, 2, u"-1"},
+        {-5, 3, u"-05"},
+        {1985, 4, u"1985"},
+        {5881510, 4, u"5881510"},
+        {INT64_MAX, 0, u"9223372036854775807"},
+        {INT64_MIN, 0, u"-9223372036854775808"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FormatDecimal(c.value, c.width), c.expected) << c.value;
+    }
+}
+
+}  // namespace
+}  // namespace tickwright
