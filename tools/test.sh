@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Tickwright (installing only what is missing),
+# builds it, and runs every test: unit and GUI tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, each fuzz target for a bounded time, and the
+# benchmarks once in a Release build so their figures are printed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source tools/packages.sh
+ensure_packages "${TICKWRIGHT_BUILD_PACKAGES[@]}"
+
+jobs=$(nproc)
+
+echo "== Release build and benchmarks (g++)"
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=g++ \
+    -DTICKWRIGHT_TESTS=OFF -DTICKWRIGHT_BENCHMARKS=ON
+cmake --build build/release -j "$jobs"
+build/release/bench/core_bench --benchmark_min_time=0.05
+
+echo "== Sanitized debug build, tests and fuzzing (clang)"
+cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+    -DTICKWRIGHT_SANITIZE=ON -DTICKWRIGHT_FUZZERS=ON
+cmake --build build/test -j "$jobs"
+ctest --test-dir build/test --output-on-failure -j "$jobs"
