@@ -1,0 +1,126 @@
+#pragma once
+
+// The dialog base class: a window built from a template, controls addressed
+// by id, a message map of handlers, timers, key pre-translation and message
+// boxes. Dialog classes derive from it and never see a Qt type.
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "DialogTemplate.h"
+#include "MessageMap.h"
+#include "Style.h"
+
+namespace ui {
+
+class ReportModel;
+class DialogWindow;
+
+class Dialog {
+public:
+    // `parent` is the dialog a child page lives in, or the owner of a modal
+    // dialog; nullptr makes a modal dialog owned by the main window.
+    explicit Dialog(int templateId, Dialog* parent = nullptr);
+    virtual ~Dialog();
+    Dialog(const Dialog&) = delete;
+    Dialog& operator=(const Dialog&) = delete;
+
+    // Modal: builds the window, runs it until EndDialog, returns IDOK or
+    // IDCANCEL (IDCANCEL also when the template is missing).
+    int DoModal();
+    // Child: builds the window inside the parent dialog, hidden unless the
+    // template says WS_VISIBLE, and runs OnInitDialog. False without a parent
+    // or template.
+    bool Create();
+    // Builds a top-level window and shows it without a modal loop, for
+    // screenshots and previews.
+    bool CreateModeless();
+    void EndDialog(int result);
+
+    int TemplateId() const { return m_templateId; }
+    Dialog* Parent() const { return m_parent; }
+    bool HasWindow() const { return m_window != nullptr; }
+
+    // Window.
+    void ShowWindow(bool show);
+    bool IsWindowVisible() const;
+    void MoveWindow(const Rect& rect);
+    Rect GetClientRect() const;
+    void SetWindowText(std::u16string_view text);
+    std::u16string GetWindowText() const;
+
+    // Controls by id.
+    bool HasItem(int id) const;
+    std::u16string GetItemText(int id) const;
+    void SetItemText(int id, std::u16string_view text);
+    void ShowItem(int id, bool show);
+    void MoveItem(int id, const Rect& rect);
+    Rect GetItemClientRect(int id) const;
+    void SetItemFont(int id, const FontSpec& font);
+    void SetFocusTo(int id);
+    // Id of the control of this dialog that has the keyboard focus, or 0.
+    int GetFocusId() const;
+
+    bool GetCheck(int id) const;
+    void SetCheck(int id, bool checked);
+    void SetReadOnly(int id, bool readOnly);
+    bool IsReadOnly(int id) const;
+
+    // Drop-down lists. Add returns the index the item got (sorted lists
+    // insert in order); GetCurSel is -1 when nothing is selected.
+    int ComboAddString(int id, std::u16string_view text);
+    void ComboSetCurSel(int id, int index);
+    int ComboGetCurSel(int id) const;
+    int ComboGetCount(int id) const;
+    std::u16string ComboGetItemText(int id, int index) const;
+
+    // Report-view lists show a model owned by the caller; columns belong to
+    // the list, as in a classic list control.
+    void ReportSetModel(int id, ReportModel* model);
+    void ReportInsertColumn(int id, int column, std::u16string_view heading, int width);
+    int ReportGetColumnCount(int id) const;
+    int ReportGetColumnWidth(int id, int column) const;
+    StyleFlags ReportGetExtendedStyle(int id) const;
+    void ReportSetExtendedStyle(int id, StyleFlags style);
+
+    // Timers deliver Notification::Timer with the id until killed.
+    void SetTimer(int id, int milliseconds);
+    void KillTimer(int id);
+    bool IsTimerRunning(int id) const;
+
+    // Modal message box owned by this dialog; returns IDOK.
+    int MessageBox(std::u16string_view text, std::u16string_view caption, StyleFlags style);
+
+    // The window menu standing in for the system menu.
+    void AppendWindowMenuSeparator();
+    void AppendWindowMenuItem(int command, std::u16string_view text);
+
+    // Called by the layer.
+    virtual bool OnInitDialog() { return true; }
+    // A key-down, offered to the dialog holding the focus and then to its
+    // parents; true consumes it.
+    virtual bool PreTranslateKeyDown(int key);
+    virtual void OnOK() { EndDialog(IDOK); }
+    virtual void OnCancel() { EndDialog(IDCANCEL); }
+    // The standard window-menu commands; dialogs that map SysCommand call
+    // this for the commands they do not handle.
+    void DefaultSysCommand(int command);
+
+    // Layer internals.
+    DialogWindow* Window() const { return m_window.get(); }
+    bool Deliver(const Event& event);
+    void WindowDestroyed();
+
+protected:
+    virtual bool DispatchEvent(const Event&) { return false; }
+
+private:
+    bool Build(bool child);
+
+    int m_templateId;
+    Dialog* m_parent;
+    std::unique_ptr<DialogWindow> m_window;
+};
+
+}  // namespace ui

@@ -1,0 +1,88 @@
+#pragma once
+
+// The Qt window behind a ui::Dialog. Internal to the layer: dialog classes
+// reach it only through ui::Dialog.
+
+#include <QDialog>
+#include <QFont>
+#include <map>
+
+#include "DialogTemplate.h"
+#include "DialogUnits.h"
+
+class QMenu;
+class QTimer;
+
+namespace ui {
+
+class Dialog;
+class ReportModelAdapter;
+
+class DialogWindow : public QDialog {
+    Q_OBJECT
+public:
+    DialogWindow(Dialog& owner, const DialogTemplate& dialogTemplate, QWidget* parentWidget,
+                 bool child);
+    ~DialogWindow() override;
+
+    void DetachOwner() { m_owner = nullptr; }
+    // Combo items and link addresses of the template; once the owner can
+    // address the controls.
+    void ApplyInitData();
+    Dialog* Owner() const { return m_owner; }
+    bool IsChild() const { return m_child; }
+
+    QWidget* Control(int id) const;
+    // Id of the control `widget` belongs to (a combo's inner widgets count as
+    // the combo), or 0 when it belongs to no control of this dialog.
+    int IdOf(const QWidget* widget) const;
+    ReportModelAdapter* Adapter(int id) const;
+    BaseUnits Units() const { return m_units; }
+    const QFont& TemplateFont() const { return m_font; }
+
+    void SetTimer(int id, int milliseconds);
+    void KillTimer(int id);
+    bool IsTimerRunning(int id) const;
+
+    QMenu* WindowMenu();
+    void OpenWindowMenu(const QPoint& globalPos);
+
+    // The dialog manager's Enter and Escape for a top-level dialog: Enter
+    // presses the focused push button or else the default button, Escape
+    // cancels.
+    void DefaultKeyDown(int key);
+    void FocusFirstTabStop();
+
+    void reject() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void BuildControls();
+    QWidget* CreateControl(const ControlTemplate& control, int& radioGroup);
+    QWidget* CreateButton(const ControlTemplate& control, int radioGroup);
+    QWidget* CreateStatic(const ControlTemplate& control);
+    QWidget* CreateList(const ControlTemplate& control);
+    QRect PixelRect(const ControlTemplate& control) const;
+    void OnClicked(int id);
+    void OnRadioClicked(QWidget* radio);
+    void PressButton(int id);
+
+    Dialog* m_owner;
+    const DialogTemplate& m_template;
+    bool m_child;
+    BaseUnits m_units;
+    QFont m_font;
+    std::map<int, QWidget*> m_controls;
+    std::map<QWidget*, int> m_radioGroups;
+    std::map<int, QTimer*> m_timers;
+    std::map<int, ReportModelAdapter*> m_adapters;
+    QMenu* m_windowMenu = nullptr;
+    int m_defaultButtonId = 0;
+};
+
+}  // namespace ui

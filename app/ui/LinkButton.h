@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QPushButton>
+#include <QString>
+
+namespace ui {
+
+// A hyperlink control: underlined link-coloured text that opens its address
+// through the desktop's URL handler, by mouse or by keyboard.
+class LinkButton : public QPushButton {
+    Q_OBJECT
+public:
+    LinkButton(const QString& text, QWidget* parent);
+
+    void SetUrl(const QString& url);
+    const QString& Url() const { return m_url; }
+
+private:
+    void Open();
+
+    QString m_url;
+};
+
+}  // namespace ui

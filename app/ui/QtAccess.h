@@ -1,0 +1,25 @@
+#pragma once
+
+// For start-up code and tests only: the Qt widgets behind a dialog. Dialog
+// classes never include this.
+
+#include <QWidget>
+
+#include "Dialog.h"
+#include "DialogWindow.h"
+
+namespace ui {
+
+inline QWidget* WidgetOf(const Dialog& dialog) {
+    return dialog.Window();
+}
+
+// The widget of control `id`, found the way a test would: by object name.
+inline QWidget* ControlWidget(const Dialog& dialog, int id) {
+    QWidget* window = WidgetOf(dialog);
+    return window != nullptr
+               ? window->findChild<QWidget*>(QString::number(id), Qt::FindDirectChildrenOnly)
+               : nullptr;
+}
+
+}  // namespace ui

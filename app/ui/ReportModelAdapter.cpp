@@ -1,0 +1,92 @@
+#include "ReportModelAdapter.h"
+
+#include <algorithm>
+
+namespace ui {
+
+ReportModelAdapter::ReportModelAdapter(QObject* parent) : QAbstractTableModel(parent) {}
+
+ReportModelAdapter::~ReportModelAdapter() {
+    if (m_model != nullptr) {
+        m_model->RemoveObserver(this);
+    }
+}
+
+void ReportModelAdapter::SetModel(ReportModel* model) {
+    beginResetModel();
+    if (m_model != nullptr) {
+        m_model->RemoveObserver(this);
+    }
+    m_model = model;
+    if (m_model != nullptr) {
+        m_model->AddObserver(this);
+    }
+    endResetModel();
+}
+
+void ReportModelAdapter::InsertColumn(int column, const QString& heading) {
+    column = std::clamp(column, 0, static_cast<int>(m_headings.size()));
+    beginInsertColumns(QModelIndex(), column, column);
+    m_headings.insert(column, heading);
+    endInsertColumns();
+}
+
+int ReportModelAdapter::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() || m_model == nullptr ? 0 : m_model->RowCount();
+}
+
+int ReportModelAdapter::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_headings.size());
+}
+
+QVariant ReportModelAdapter::data(const QModelIndex& index, int role) const {
+    if (m_model == nullptr || !index.isValid() || role != Qt::DisplayRole) {
+        return {};
+    }
+    const std::u16string_view text = m_model->CellText(index.row(), index.column());
+    return QString(reinterpret_cast<const QChar*>(text.data()),
+                   static_cast<qsizetype>(text.size()));
+}
+
+QVariant ReportModelAdapter::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+        section < m_headings.size()) {
+        return m_headings[section];
+    }
+    if (orientation == Qt::Horizontal && role == Qt::TextAlignmentRole) {
+        return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+void ReportModelAdapter::BeginInsertAtTop() {
+    beginInsertRows(QModelIndex(), 0, 0);
+}
+
+void ReportModelAdapter::EndInsertAtTop() {
+    endInsertRows();
+}
+
+void ReportModelAdapter::BeginReset() {
+    beginResetModel();
+}
+
+void ReportModelAdapter::EndReset() {
+    endResetModel();
+}
+
+void ReportModelAdapter::CellChanged(int row, int column) {
+    const QModelIndex cell = index(row, column);
+    if (!cell.isValid()) {
+        return;
+    }
+    emit dataChanged(cell, cell, {Qt::DisplayRole});
+}
+
+void ReportModelAdapter::ModelDestroyed() {
+    beginResetModel();
+    m_model = nullptr;
+    endResetModel();
+}
+
+}  // namespace ui

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QStringList>
+
+#include "ReportModel.h"
+
+namespace ui {
+
+// Shows a ReportModel in a Qt item view. The columns are the list's own
+// (headings and count), so rows may arrive before any column exists.
+class ReportModelAdapter : public QAbstractTableModel, public ReportObserver {
+public:
+    explicit ReportModelAdapter(QObject* parent);
+    ~ReportModelAdapter() override;
+
+    void SetModel(ReportModel* model);
+    void InsertColumn(int column, const QString& heading);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    void BeginInsertAtTop() override;
+    void EndInsertAtTop() override;
+    void BeginReset() override;
+    void EndReset() override;
+    void CellChanged(int row, int column) override;
+    void ModelDestroyed() override;
+
+private:
+    ReportModel* m_model = nullptr;
+    QStringList m_headings;
+};
+
+}  // namespace ui
