@@ -1,0 +1,177 @@
+#include "Resources.h"
+
+#include <string>
+#include <utility>
+
+#include "DialogTemplate.h"
+#include "ResourceIds.h"
+#include "Services.h"
+#include "Style.h"
+
+#ifndef TICKWRIGHT_INTRO_URL
+#define TICKWRIGHT_INTRO_URL u"file:///usr/local/share/tickwright/intro.html"
+#endif
+
+namespace res {
+
+namespace {
+
+using namespace ui;
+
+constexpr StyleFlags kControl = WS_CHILD | WS_VISIBLE;
+constexpr StyleFlags kEdit = kControl | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
+constexpr StyleFlags kReadOnlyEdit = kEdit | ES_READONLY;
+constexpr StyleFlags kZoneList = kControl | CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
+constexpr StyleFlags kPushButton = kControl | BS_PUSHBUTTON | WS_TABSTOP;
+constexpr StyleFlags kLabel = kControl | WS_GROUP;
+constexpr StyleFlags kChildPage = WS_CHILD | WS_SYSMENU | DS_SETFONT;
+
+ControlTemplate Control(int id, ControlClass cls, std::u16string text, StyleFlags style,
+                        Rect rect) {
+    return ControlTemplate{id, cls, std::move(text), style, rect, 0};
+}
+
+const std::u16string kIntroUrl = TICKWRIGHT_INTRO_URL;
+
+DialogTemplate AboutBox() {
+    ControlTemplate icon =
+        Control(-1, ControlClass::Static, u"", kControl | SS_ICON, {14, 14, 20, 20});
+    icon.iconId = IDR_MAINFRAME;
+    return DialogTemplate{
+        IDD_ABOUTBOX,
+        u"关于 Tickwright",
+        DS_MODALFRAME | DS_FIXEDSYS | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU,
+        170,
+        62,
+        {u"MS Shell Dlg", 9},
+        {
+            icon,
+            Control(-1, ControlClass::Static, u"Tickwright，版本 1.0", kLabel | SS_NOPREFIX,
+                    {42, 14, 114, 8}),
+            Control(-1, ControlClass::Static, u"版权所有 (C) 2026 Tickwright 开发者", kLabel,
+                    {42, 26, 114, 8}),
+            Control(IDOK, ControlClass::Button, u"确定",
+                    kControl | BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP, {113, 41, 50, 14}),
+            Control(1008, ControlClass::Link, u"软件简介", kControl | WS_TABSTOP, {41, 38, 30, 14}),
+        },
+        {InitData{1008, {}, kIntroUrl}},
+    };
+}
+
+DialogTemplate MainDialog() {
+    return DialogTemplate{
+        IDD_TICKWRIGHT_DIALOG,
+        u"Tickwright",
+        WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX |
+            DS_SETFONT,
+        291,
+        216,
+        {u"宋体", 9},
+        {
+            Control(1008, ControlClass::Link, u"软件简介", kControl | WS_TABSTOP, {5, 9, 38, 11}),
+            Control(-1, ControlClass::Static, u"精确到", kControl, {48, 10, 25, 8}),
+            Control(1005, ControlClass::ComboBox, u"", kZoneList | CBS_SORT, {77, 7, 48, 34}),
+            Control(1010, ControlClass::Button, u"当前时间", kPushButton, {135, 5, 50, 16}),
+            Control(1012, ControlClass::Button, u"切换至高级模式", kPushButton, {203, 5, 69, 16}),
+            Control(1013, ControlClass::ListView, u"",
+                    kControl | LVS_REPORT | WS_BORDER | WS_TABSTOP, {0, 133, 291, 82}),
+            Control(-1, ControlClass::Static, u"双击复制", kControl, {3, 123, 34, 8}),
+            Control(1020, ControlClass::Static, u"", kControl, {167, 123, 123, 8}),
+            Control(1021, ControlClass::Button, u"清空", kPushButton, {37, 121, 26, 12}),
+        },
+        {InitData{1005, {u"秒(s)", u"毫秒(ms)"}, u""}, InitData{1008, {}, kIntroUrl}},
+    };
+}
+
+DialogTemplate SimplePage() {
+    return DialogTemplate{
+        IDD_SIMPLE,
+        u"",
+        kChildPage,
+        299,
+        100,
+        {u"宋体", 9},
+        {
+            Control(1016, ControlClass::ComboBox, u"", kZoneList, {204, 20, 76, 30}),
+            Control(-1, ControlClass::Static, u"时区", kLabel, {176, 23, 17, 9}),
+            Control(1017, ControlClass::Edit, u"", kEdit, {26, 37, 92, 17}),
+            Control(1019, ControlClass::Edit, u"", kEdit, {203, 67, 77, 17}),
+            Control(1014, ControlClass::Button, u"<<-", kPushButton, {128, 11, 26, 36}),
+            Control(-1, ControlClass::Static, u"Unix时间戳", kLabel, {10, 21, 42, 9}),
+            Control(-1, ControlClass::Static, u"日期时间", kLabel, {165, 59, 36, 9}),
+            Control(1015, ControlClass::Button, u"->>", kPushButton, {127, 59, 26, 36}),
+            Control(1020, ControlClass::Edit, u"", kEdit, {203, 45, 77, 17}),
+        },
+        {},
+    };
+}
+
+DialogTemplate AdvancedPage() {
+    return DialogTemplate{
+        IDD_ADVANCE,
+        u"",
+        kChildPage,
+        296,
+        100,
+        {u"宋体", 9},
+        {
+            Control(1000, ControlClass::ComboBox, u"", kZoneList, {50, 13, 83, 30}),
+            Control(1001, ControlClass::ComboBox, u"", kZoneList, {202, 13, 83, 30}),
+            Control(-1, ControlClass::Button, u"输入", kControl | BS_GROUPBOX, {6, 1, 135, 97}),
+            Control(-1, ControlClass::Button, u"输出", kControl | BS_GROUPBOX, {169, 1, 121, 97}),
+            Control(-1, ControlClass::Static, u"时区", kLabel, {22, 16, 17, 9}),
+            Control(1002, ControlClass::Button, u"时间戳", kControl | BS_AUTORADIOBUTTON,
+                    {12, 36, 34, 11}),
+            Control(1003, ControlClass::Button, u"时间", kControl | BS_AUTORADIOBUTTON,
+                    {13, 68, 35, 11}),
+            Control(1006, ControlClass::Edit, u"", kEdit, {50, 35, 83, 15}),
+            Control(1007, ControlClass::Edit, u"", kEdit, {50, 77, 83, 15}),
+            Control(1016, ControlClass::Edit, u"", kReadOnlyEdit, {202, 32, 83, 15}),
+            Control(1017, ControlClass::Edit, u"", kReadOnlyEdit, {202, 77, 83, 15}),
+            Control(-1, ControlClass::Static, u"时区", kLabel, {177, 16, 17, 9}),
+            Control(-1, ControlClass::Static, u"时间戳", kLabel, {176, 36, 24, 9}),
+            Control(-1, ControlClass::Static, u"时间", kLabel, {180, 68, 17, 9}),
+            Control(1011, ControlClass::Button, u"->>", kPushButton, {143, 28, 24, 43}),
+            Control(1008, ControlClass::Edit, u"", kEdit, {50, 58, 83, 15}),
+            Control(1009, ControlClass::Edit, u"", kReadOnlyEdit, {202, 58, 83, 15}),
+        },
+        {},
+    };
+}
+
+DialogTemplate ListDetail() {
+    return DialogTemplate{
+        IDD_LIST_DETAIL,
+        u"详情",
+        DS_SHELLFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU,
+        249,
+        89,
+        {u"MS Shell Dlg", 8},
+        {
+            Control(IDOK, ControlClass::Button, u"确定", kControl | BS_DEFPUSHBUTTON | WS_TABSTOP,
+                    {99, 70, 50, 14}),
+            Control(-1, ControlClass::Static, u"输入:", kControl, {12, 9, 20, 8}),
+            Control(-1, ControlClass::Static, u"输出:", kControl, {12, 30, 20, 8}),
+            Control(-1, ControlClass::Static, u"备注:", kControl, {12, 49, 20, 8}),
+            Control(1007, ControlClass::Edit, u"", kReadOnlyEdit, {99, 7, 137, 14}),
+            Control(1017, ControlClass::Edit, u"", kReadOnlyEdit, {99, 27, 137, 14}),
+            Control(1024, ControlClass::Edit, u"", kEdit, {37, 47, 199, 14}),
+            Control(1025, ControlClass::Edit, u"", kReadOnlyEdit, {37, 7, 56, 14}),
+            Control(1026, ControlClass::Edit, u"", kReadOnlyEdit, {37, 27, 56, 14}),
+        },
+        {},
+    };
+}
+
+}  // namespace
+
+void RegisterResources() {
+    RegisterTemplate(AboutBox());
+    RegisterTemplate(MainDialog());
+    RegisterTemplate(SimplePage());
+    RegisterTemplate(AdvancedPage());
+    RegisterTemplate(ListDetail());
+    RegisterString(IDS_ABOUTBOX, u"关于 Tickwright(&A)...");
+}
+
+}  // namespace res
