@@ -1,0 +1,81 @@
+#include "HistoryList.h"
+
+#include "Zones.h"
+
+namespace tickwright {
+
+namespace {
+
+std::u16string ZoneNameOf(std::uint32_t zone) {
+    return zone < static_cast<std::uint32_t>(kZoneCount) ? ZoneName(static_cast<ZoneIndex>(zone))
+                                                         : std::u16string(kUnknownZoneName);
+}
+
+}  // namespace
+
+void HistoryList::AddHistoryRecord(std::uint32_t inputZone, std::u16string input,
+                                   std::uint32_t outputZone, std::u16string output) {
+    HistoryRecord record{
+        ZoneNameOf(inputZone), std::move(input), ZoneNameOf(outputZone), std::move(output), {}};
+    NotifyBeginInsertAtTop();
+    m_oldestFirst.push_back(std::move(record));
+    NotifyEndInsertAtTop();
+}
+
+void HistoryList::ClearHistory() {
+    NotifyBeginReset();
+    m_oldestFirst.clear();
+    m_oldestFirst.shrink_to_fit();  // a cleared history gives its memory back
+    NotifyEndReset();
+}
+
+HistoryRecord HistoryList::GetHistoryRecord(int row) const {
+    const HistoryRecord* record = Find(row);
+    return record != nullptr ? *record : HistoryRecord{};
+}
+
+void HistoryList::SetHistoryNote(int row, std::u16string note) {
+    if (row < 0 || row >= RowCount()) {
+        return;
+    }
+    m_oldestFirst[StorageIndex(row)].Note = std::move(note);
+    NotifyCellChanged(row, 4);
+}
+
+int HistoryList::RowCount() const {
+    return static_cast<int>(m_oldestFirst.size());
+}
+
+std::u16string_view HistoryList::CellText(int row, int column) const {
+    const HistoryRecord* record = Find(row);
+    if (record == nullptr) {
+        return {};
+    }
+    switch (column) {
+        case 0:
+            return record->InputZone;
+        case 1:
+            return record->Input;
+        case 2:
+            return record->OutputZone;
+        case 3:
+            return record->Output;
+        case 4:
+            return record->Note;
+        default:
+            return {};
+    }
+}
+
+const HistoryRecord* HistoryList::Find(int row) const {
+    if (row < 0 || row >= RowCount()) {
+        return nullptr;
+    }
+    return &m_oldestFirst[StorageIndex(row)];
+}
+
+std::size_t HistoryList::StorageIndex(int row) const {
+    return m_oldestFirst.size() - 1 - static_cast<std::size_t>(row);
+}
+
+}  // namespace tickwright

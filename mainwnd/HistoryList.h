@@ -1,0 +1,39 @@
+#pragma once
+
+// The conversion history, newest first, as the model a report-view list
+// shows. Rows are stored oldest first so that adding one costs the same
+// however many there are; row 0 is always the newest.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "HistoryRecord.h"
+#include "ReportModel.h"
+
+namespace tickwright {
+
+class HistoryList : public ui::ReportModel {
+public:
+    static constexpr int kColumnCount = 5;
+
+    // A new row 0 with an empty note. Zone indices are taken as unsigned, so
+    // any value outside 0..24 (a selector's -1 included) reads "UTC_UNKNOWN".
+    void AddHistoryRecord(std::uint32_t inputZone, std::u16string input, std::uint32_t outputZone,
+                          std::u16string output);
+    void ClearHistory();
+    // The five texts of a row; an empty record for a row that does not exist.
+    HistoryRecord GetHistoryRecord(int row) const;
+    void SetHistoryNote(int row, std::u16string note);
+
+    int RowCount() const override;
+    std::u16string_view CellText(int row, int column) const override;
+
+private:
+    const HistoryRecord* Find(int row) const;
+    std::size_t StorageIndex(int row) const;  // row must exist
+
+    std::vector<HistoryRecord> m_oldestFirst;
+};
+
+}  // namespace tickwright
