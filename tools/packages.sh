@@ -24,4 +24,5 @@ ensure_packages() {
 TICKWRIGHT_BUILD_PACKAGES=(
     cmake ninja-build g++ clang libclang-rt-14-dev
     libgtest-dev libbenchmark-dev
+    qt6-base-dev qt6-qpa-plugins fonts-noto-cjk
 )

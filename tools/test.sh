@@ -15,6 +15,7 @@ cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMP
     -DTICKWRIGHT_TESTS=OFF -DTICKWRIGHT_BENCHMARKS=ON
 cmake --build build/release -j "$jobs"
 build/release/bench/core_bench --benchmark_min_time=0.05
+QT_QPA_PLATFORM=offscreen build/release/bench/history_bench
 
 echo "== Sanitized debug build, tests and fuzzing (clang)"
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \

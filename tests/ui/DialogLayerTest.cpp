@@ -1,0 +1,394 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "Dialog.h"
+#include "DialogUnits.h"
+#include "GuiTestSupport.h"
+#include "ResourceIds.h"
+
+namespace {
+
+using testsupport::PressKey;
+using testsupport::WaitUntil;
+
+constexpr int kTestParent = 901;
+constexpr int kTestChild = 902;
+constexpr int kTestModal = 903;
+
+constexpr ui::StyleFlags kVisible = ui::WS_CHILD | ui::WS_VISIBLE;
+
+// Small templates of the tests' own, registered once.
+void RegisterTestTemplates() {
+    static const bool registered = [] {
+        using ui::ControlClass;
+        ui::RegisterTemplate(
+            {kTestParent,
+             u"Parent",
+             ui::WS_POPUP | ui::WS_CAPTION | ui::WS_SYSMENU,
+             200,
+             120,
+             {u"宋体", 9},
+             {{10, ControlClass::Edit, u"", kVisible | ui::WS_TABSTOP, {5, 5, 60, 14}}},
+             {}});
+        ui::RegisterTemplate(
+            {kTestChild,
+             u"",
+             ui::WS_CHILD,
+             150,
+             60,
+             {u"宋体", 9},
+             {{20, ControlClass::Edit, u"", kVisible | ui::WS_TABSTOP, {5, 5, 60, 14}}},
+             {}});
+        ui::RegisterTemplate(
+            {kTestModal,
+             u"Modal",
+             ui::WS_POPUP | ui::WS_CAPTION | ui::WS_SYSMENU,
+             120,
+             50,
+             {u"MS Shell Dlg", 8},
+             {{30, ControlClass::Edit, u"", kVisible | ui::WS_TABSTOP, {5, 5, 60, 14}},
+              {ui::IDOK,
+               ControlClass::Button,
+               u"确定",
+               kVisible | ui::BS_DEFPUSHBUTTON | ui::WS_TABSTOP,
+               {5, 25, 40, 14}}},
+             {}});
+        return true;
+    }();
+    static_cast<void>(registered);
+}
+
+// Records the keys it is offered; consumes them when told to.
+class KeyLoggingDialog : public ui::Dialog {
+public:
+    KeyLoggingDialog(int templateId, Dialog* parent, std::string name,
+                     std::vector<std::string>& log)
+        : Dialog(templateId, parent), m_name(std::move(name)), m_log(log) {}
+
+    bool PreTranslateKeyDown(int key) override {
+        m_log.push_back(m_name + ":" + std::to_string(key));
+        return consume;
+    }
+    void OnCancel() override {
+        m_log.push_back(m_name + ":cancel");
+        Dialog::OnCancel();
+    }
+
+    bool consume = false;
+
+private:
+    std::string m_name;
+    std::vector<std::string>& m_log;
+};
+
+class TimerDialog : public ui::Dialog {
+    UI_DECLARE_MESSAGE_MAP(TimerDialog)
+public:
+    TimerDialog() : Dialog(kTestParent) {}
+    void OnTimer(int id) {
+        ticks.push_back(id);
+        if (id == 7) {
+            KillTimer(7);  // one-shot, the way the pages use their start-up timer
+        }
+    }
+    std::vector<int> ticks;
+};
+
+const ui::MessageMap<TimerDialog>& TimerDialog::GetMessageMap() {
+    static const ui::MessageMap<TimerDialog> map = {ui::OnTimerMessage(&TimerDialog::OnTimer)};
+    return map;
+}
+
+class SysCommandDialog : public ui::Dialog {
+    UI_DECLARE_MESSAGE_MAP(SysCommandDialog)
+public:
+    SysCommandDialog() : Dialog(kTestParent) {}
+    void OnSysCommand(int command) { commands.push_back(command); }
+    std::vector<int> commands;
+};
+
+const ui::MessageMap<SysCommandDialog>& SysCommandDialog::GetMessageMap() {
+    static const ui::MessageMap<SysCommandDialog> map = {
+        ui::OnSysCommandMessage(&SysCommandDialog::OnSysCommand)};
+    return map;
+}
+
+class DialogLayer : public ::testing::Test {
+protected:
+    void SetUp() override { RegisterTestTemplates(); }
+};
+
+TEST_F(DialogLayer, ControlsArePlacedFromDialogUnits) {
+    ui::Dialog main(res::IDD_TICKWRIGHT_DIALOG);
+    ASSERT_TRUE(main.CreateModeless());
+    struct Case {
+        int id;
+        QRect expected;  // dialog units x 6/4 and x 12/8, rounded half up
+    };
+    const Case cases[] = {
+        {1010, QRect(203, 8, 75, 24)},    // 135, 5, 50, 16
+        {1012, QRect(305, 8, 104, 24)},   // 203, 5, 69, 16
+        {1013, QRect(0, 200, 437, 123)},  // 0, 133, 291, 82
+        {1021, QRect(56, 182, 39, 18)},   // 37, 121, 26, 12
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ui::ControlWidget(main, c.id)->geometry(), c.expected) << c.id;
+    }
+    EXPECT_EQ(ui::WidgetOf(main)->size(), QSize(437, 324));  // 291 x 216 units
+
+    ui::Dialog about(res::IDD_ABOUTBOX);
+    ASSERT_TRUE(about.CreateModeless());
+    EXPECT_EQ(ui::WidgetOf(about)->size(), QSize(298, 116));  // 170 x 62 at 7 x 15
+    EXPECT_EQ(ui::ControlWidget(about, ui::IDOK)->geometry(), QRect(198, 77, 88, 26));
+}
+
+TEST_F(DialogLayer, AutomaticRadioButtonsOfOneGroupExcludeEachOther) {
+    ui::Dialog page(res::IDD_ADVANCE);
+    ASSERT_TRUE(page.CreateModeless());
+    auto* timestamp = qobject_cast<QRadioButton*>(ui::ControlWidget(page, 1002));
+    auto* dateTime = qobject_cast<QRadioButton*>(ui::ControlWidget(page, 1003));
+    ASSERT_NE(timestamp, nullptr);
+    ASSERT_NE(dateTime, nullptr);
+
+    EXPECT_FALSE(page.GetCheck(1002));
+    EXPECT_FALSE(page.GetCheck(1003));
+    QTest::mouseClick(timestamp, Qt::LeftButton);
+    EXPECT_TRUE(page.GetCheck(1002));
+    QTest::mouseClick(dateTime, Qt::LeftButton);
+    EXPECT_FALSE(page.GetCheck(1002));
+    EXPECT_TRUE(page.GetCheck(1003));
+    QTest::mouseClick(dateTime, Qt::LeftButton);
+    EXPECT_TRUE(page.GetCheck(1003)) << "clicking a checked radio button keeps it checked";
+
+    // The program sets checks one button at a time, as a dialog manager does.
+    page.SetCheck(1003, false);
+    EXPECT_FALSE(page.GetCheck(1002));
+    EXPECT_FALSE(page.GetCheck(1003));
+}
+
+TEST_F(DialogLayer, SortedListsInsertInOrderAndUnsortedOnesAppend) {
+    ui::Dialog main(res::IDD_TICKWRIGHT_DIALOG);
+    ASSERT_TRUE(main.CreateModeless());
+    // The template adds "秒(s)" first; the sorted list shows "毫秒(ms)" first.
+    ASSERT_EQ(main.ComboGetCount(1005), 2);
+    EXPECT_EQ(main.ComboGetItemText(1005, 0), u"毫秒(ms)");
+    EXPECT_EQ(main.ComboGetItemText(1005, 1), u"秒(s)");
+    EXPECT_EQ(main.ComboGetCurSel(1005), -1) << "adding items selects nothing";
+    EXPECT_EQ(main.ComboAddString(1005, u"分(m)"), 0) << "sorted insert reports its index";
+
+    ui::Dialog page(res::IDD_SIMPLE);
+    ASSERT_TRUE(page.CreateModeless());
+    EXPECT_EQ(page.ComboAddString(1016, u"b"), 0);
+    EXPECT_EQ(page.ComboAddString(1016, u"a"), 1);
+    page.ComboSetCurSel(1016, 1);
+    EXPECT_EQ(page.ComboGetCurSel(1016), 1);
+    EXPECT_EQ(page.GetItemText(1016), u"a");
+    page.ComboSetCurSel(1016, 5);
+    EXPECT_EQ(page.ComboGetCurSel(1016), -1) << "an index past the end clears the selection";
+}
+
+TEST_F(DialogLayer, ReadOnlyEditsRefuseTypingButTakeTextFromTheProgram) {
+    ui::Dialog page(res::IDD_ADVANCE);
+    ASSERT_TRUE(page.CreateModeless());
+    auto* output = qobject_cast<QLineEdit*>(ui::ControlWidget(page, 1016));
+    auto* input = qobject_cast<QLineEdit*>(ui::ControlWidget(page, 1006));
+    ASSERT_TRUE(page.IsReadOnly(1016));
+    ASSERT_FALSE(page.IsReadOnly(1006));
+
+    QTest::keyClicks(output, "123");
+    EXPECT_EQ(page.GetItemText(1016), u"");
+    page.SetItemText(1016, u"28800000");
+    EXPECT_EQ(page.GetItemText(1016), u"28800000");
+
+    QTest::keyClicks(input, "42");
+    EXPECT_EQ(page.GetItemText(1006), u"42");
+    page.SetReadOnly(1006, true);
+    QTest::keyClicks(input, "7");
+    EXPECT_EQ(page.GetItemText(1006), u"42");
+}
+
+TEST_F(DialogLayer, TextIsReadUpToTheFirstNul) {
+    ui::Dialog page(res::IDD_SIMPLE);
+    ASSERT_TRUE(page.CreateModeless());
+    page.SetItemText(1017, std::u16string(u"12\0"
+                                          u"34",
+                                          5));
+    EXPECT_EQ(page.GetItemText(1017), u"12");
+}
+
+TEST_F(DialogLayer, KeysGoToTheFocusedChildFirstThenItsParent) {
+    std::vector<std::string> log;
+    KeyLoggingDialog parent(kTestParent, nullptr, "parent", log);
+    ASSERT_TRUE(parent.CreateModeless());
+    KeyLoggingDialog child(kTestChild, &parent, "child", log);
+    ASSERT_TRUE(child.Create());
+    child.ShowWindow(true);
+    testsupport::Activate(ui::WidgetOf(parent));
+
+    child.SetFocusTo(20);
+    ASSERT_EQ(child.GetFocusId(), 20);
+    PressKey(Qt::Key_A);
+    EXPECT_EQ(log, (std::vector<std::string>{"child:65", "parent:65"}));
+
+    log.clear();
+    child.consume = true;
+    PressKey(Qt::Key_Return);
+    EXPECT_EQ(log, (std::vector<std::string>{"child:13"})) << "a consumed key goes no further";
+
+    log.clear();
+    parent.SetFocusTo(10);
+    PressKey(Qt::Key_Return);
+    EXPECT_EQ(log, (std::vector<std::string>{"parent:13"})) << "the child is not asked";
+}
+
+TEST_F(DialogLayer, EscapeNeverClosesOrHidesAChildPage) {
+    std::vector<std::string> log;
+    KeyLoggingDialog parent(kTestParent, nullptr, "parent", log);
+    ASSERT_TRUE(parent.CreateModeless());
+    KeyLoggingDialog child(kTestChild, &parent, "child", log);
+    ASSERT_TRUE(child.Create());
+    child.ShowWindow(true);
+    testsupport::Activate(ui::WidgetOf(parent));
+    parent.consume = true;
+
+    child.SetFocusTo(20);
+    PressKey(Qt::Key_Escape);
+    PressKey(Qt::Key_Escape);
+    EXPECT_TRUE(child.IsWindowVisible());
+    EXPECT_TRUE(parent.IsWindowVisible());
+    EXPECT_EQ(log, (std::vector<std::string>{"child:27", "parent:27", "child:27", "parent:27"}));
+
+    // Even a page that does not consume it stays, and Qt's own reject never runs.
+    QMetaObject::invokeMethod(ui::WidgetOf(child), "reject");
+    EXPECT_TRUE(child.IsWindowVisible());
+}
+
+TEST_F(DialogLayer, TimersFireUntilKilled) {
+    TimerDialog dialog;
+    ASSERT_TRUE(dialog.CreateModeless());
+    dialog.SetTimer(7, 10);
+    dialog.SetTimer(8, 10);
+    ASSERT_TRUE(
+        WaitUntil([&] { return std::count(dialog.ticks.begin(), dialog.ticks.end(), 8) >= 3; }));
+    EXPECT_EQ(std::count(dialog.ticks.begin(), dialog.ticks.end(), 7), 1);
+    EXPECT_FALSE(dialog.IsTimerRunning(7));
+    EXPECT_TRUE(dialog.IsTimerRunning(8));
+    dialog.KillTimer(8);
+    const auto eights = std::count(dialog.ticks.begin(), dialog.ticks.end(), 8);
+    QTest::qWait(50);
+    EXPECT_EQ(std::count(dialog.ticks.begin(), dialog.ticks.end(), 8), eights);
+}
+
+TEST_F(DialogLayer, ModalDialogResultForEnterEscapeAndTheCloseBox) {
+    struct Case {
+        const char* how;
+        std::function<void(QWidget*)> end;
+        int expected;
+    };
+    const Case cases[] = {
+        {"Enter presses the default button", [](QWidget*) { PressKey(Qt::Key_Return); }, ui::IDOK},
+        {"Escape cancels", [](QWidget*) { PressKey(Qt::Key_Escape); }, ui::IDCANCEL},
+        {"the close box cancels", [](QWidget* w) { w->close(); }, ui::IDCANCEL},
+        {"a click on OK",
+         [](QWidget* w) {
+             QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("1")), Qt::LeftButton);
+         },
+         ui::IDOK},
+    };
+    for (const Case& c : cases) {
+        ui::Dialog dialog(kTestModal);
+        QTimer::singleShot(0, [&] {
+            QWidget* window = QApplication::activeModalWidget();
+            ASSERT_NE(window, nullptr);
+            QApplication::setActiveWindow(window);
+            c.end(window);
+        });
+        EXPECT_EQ(dialog.DoModal(), c.expected) << c.how;
+    }
+}
+
+TEST_F(DialogLayer, MessageBoxesGoThroughTheSeam) {
+    testsupport::MessageBoxRecorder recorder;
+    ui::Dialog page(res::IDD_SIMPLE);
+    ASSERT_TRUE(page.CreateModeless());
+    EXPECT_EQ(page.MessageBox(u"请输入正确的日期!\n例:1985-01-01", u"错误",
+                              ui::MB_OK | ui::MB_ICONEXCLAMATION),
+              ui::IDOK);
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].owner, &page);
+    EXPECT_EQ(recorder.boxes[0].caption, u"错误");
+    EXPECT_EQ(recorder.boxes[0].text, u"请输入正确的日期!\n例:1985-01-01");
+    EXPECT_EQ(recorder.boxes[0].style, ui::MB_OK | ui::MB_ICONEXCLAMATION);
+}
+
+TEST_F(DialogLayer, AnAppendedWindowMenuItemArrivesAsASystemCommand) {
+    SysCommandDialog dialog;
+    ASSERT_TRUE(dialog.CreateModeless());
+    dialog.AppendWindowMenuSeparator();
+    dialog.AppendWindowMenuItem(16, u"关于 Tickwright(&A)...");
+    auto* menu = ui::WidgetOf(dialog)->findChild<QMenu*>(QStringLiteral("windowMenu"));
+    ASSERT_NE(menu, nullptr);
+    const QList<QAction*> actions = menu->actions();
+    ASSERT_EQ(actions.size(), 4);  // minimize, close, separator, the new item
+    EXPECT_TRUE(actions[2]->isSeparator());
+    EXPECT_EQ(actions[3]->text(), QStringLiteral("关于 Tickwright(&A)..."));
+    actions[3]->trigger();
+    actions[0]->trigger();
+    EXPECT_EQ(dialog.commands, (std::vector<int>{16, ui::SC_MINIMIZE}));
+}
+
+TEST_F(DialogLayer, AltSpaceAndARightClickOpenTheWindowMenu) {
+    ui::Dialog dialog(kTestParent);
+    ASSERT_TRUE(dialog.CreateModeless());
+    QWidget* window = ui::WidgetOf(dialog);
+    testsupport::Activate(window);
+    dialog.SetFocusTo(10);
+    PressKey(Qt::Key_Space, Qt::AltModifier);
+    auto* menu = window->findChild<QMenu*>(QStringLiteral("windowMenu"));
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return menu->isVisible(); }));
+    menu->hide();
+
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(150, 100),
+                                 window->mapToGlobal(QPoint(150, 100)));
+    QApplication::sendEvent(window, &rightClick);
+    EXPECT_TRUE(WaitUntil([&] { return menu->isVisible(); }));
+    menu->hide();
+}
+
+TEST_F(DialogLayer, TheWindowMenusCloseCancelsAModalDialog) {
+    ui::Dialog dialog(kTestModal);
+    QTimer::singleShot(0, [&] { dialog.DefaultSysCommand(ui::SC_CLOSE); });
+    EXPECT_EQ(dialog.DoModal(), ui::IDCANCEL);
+}
+
+TEST_F(DialogLayer, LinksOpenTheirAddressThroughTheDesktop) {
+    std::vector<std::u16string> opened;
+    ui::SetUrlOpener([&](const std::u16string& url) { opened.push_back(url); });
+    ui::Dialog main(res::IDD_TICKWRIGHT_DIALOG);
+    ASSERT_TRUE(main.CreateModeless());
+    QTest::mouseClick(ui::ControlWidget(main, 1008), Qt::LeftButton);
+    ui::SetUrlOpener({});
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_TRUE(opened[0].starts_with(u"file://")) << "the installed introduction page";
+    EXPECT_TRUE(opened[0].ends_with(u"/tickwright/intro.html"));
+}
+
+TEST(DialogUnits, BaseUnitsAreFixedPerNominalFont) {
+    EXPECT_EQ(ui::DialogUnitsToPixels({4, 8, 4, 8}, ui::BaseUnitsOf({u"宋体", 9})),
+              (ui::Rect{6, 12, 6, 12}));
+    EXPECT_EQ(ui::DialogUnitsToPixels({4, 8, 4, 8}, ui::BaseUnitsOf({u"MS Shell Dlg", 8})),
+              (ui::Rect{6, 13, 6, 13}));
+    EXPECT_EQ(ui::DialogUnitsToPixels({4, 8, 4, 8}, ui::BaseUnitsOf({u"MS Shell Dlg", 9})),
+              (ui::Rect{7, 15, 7, 15}));
+    EXPECT_EQ(ui::PointsToPixels(9), 12);
+    EXPECT_EQ(ui::PointsToPixels(12), 16);
+}
+
+}  // namespace
