@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "Calendar.h"
+#include "Timestamp.h"
 
 namespace tickwright {
 
@@ -61,6 +62,10 @@ std::int64_t ReadClockTicks() {
 std::int64_t CurrentTimestamp(Precision precision) {
     const std::int64_t ms = ReadClockTicks() / kTicksPerMs;
     return precision == Precision::Seconds ? ms / 1000 : ms;
+}
+
+std::u16string PresentTimestampText(Precision precision) {
+    return FormatTimestamp(CurrentTimestamp(precision));
 }
 
 ZoneIndex DetectLocalZoneIndex() {

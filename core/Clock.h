@@ -4,6 +4,7 @@
 // so that tests (and anything else that needs a fixed "now") are repeatable.
 
 #include <cstdint>
+#include <string>
 
 #include "LocalTime.h"
 #include "Precision.h"
@@ -24,6 +25,9 @@ std::int64_t ReadClockTicks();
 
 // Present Unix timestamp: milliseconds, or whole seconds (fraction dropped).
 std::int64_t CurrentTimestamp(Precision precision);
+
+// The present Unix timestamp as the pages show it: plain decimal.
+std::u16string PresentTimestampText(Precision precision);
 
 // The zone whose whole-hour offset equals the machine's present offset
 // (daylight saving included), the offset being truncated toward zero: UTC+05:30

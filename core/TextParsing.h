@@ -14,6 +14,12 @@
 
 namespace tickwright {
 
+// What the pages tell a user whose date or time text was refused, and the
+// time they assume when the time field is left empty.
+inline constexpr std::u16string_view kBadDateMessage = u"请输入正确的日期!\n例:1985-01-01";
+inline constexpr std::u16string_view kBadTimeMessage = u"请输入正确的时间!\n例:15:25:35.001";
+inline constexpr std::u16string_view kMidnightText = u"00:00:00";
+
 // Pieces of `text` between occurrences of `separator`:
 //   SplitText(u"1985-01-01", u"-") -> {"1985", "01", "01"}
 //   SplitText(u"1985--01", u"-")   -> {"1985", "", "01"}

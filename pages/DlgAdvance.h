@@ -1,0 +1,54 @@
+#pragma once
+
+// The advanced page: a conversion between two chosen zones, from the
+// timestamp or from the date and time (chosen by two radio buttons), filling
+// both sides. It keeps no state: the input kind lives in the radio buttons,
+// the zones in the selectors, the precision and the history in its host.
+
+#include "AdvancedConversion.h"
+#include "Dialog.h"
+#include "PageHost.h"
+
+namespace tickwright {
+
+class DlgAdvance : public ui::Dialog {
+    UI_DECLARE_MESSAGE_MAP(DlgAdvance)
+public:
+    static constexpr int kInputZoneList = 1000;
+    static constexpr int kOutputZoneList = 1001;
+    static constexpr int kTimestampRadio = 1002;
+    static constexpr int kDateTimeRadio = 1003;
+    static constexpr int kInputTimestampEdit = 1006;
+    static constexpr int kInputTimeEdit = 1007;
+    static constexpr int kInputDateEdit = 1008;
+    static constexpr int kOutputDateEdit = 1009;
+    static constexpr int kConvertButton = 1011;
+    static constexpr int kOutputTimestampEdit = 1016;
+    static constexpr int kOutputTimeEdit = 1017;
+    static constexpr int kStartupTimer = 0;
+
+    DlgAdvance(ui::Dialog* parent, PageHost& host);
+
+    bool OnInitDialog() override;
+    bool PreTranslateKeyDown(int key) override;
+
+    void OnBnClickedConvert();
+    void OnBnClickedInputKind();
+    void SetInputKind(InputKind kind);
+    // The conversion the radio buttons choose.
+    void RunConversion();
+    void ConvertTimestampInput();
+    void ConvertDateTimeInput();
+    // Writes the present timestamp into the input timestamp field, whatever
+    // the input kind, and converts it from there.
+    void FillWithCurrentTime();
+    void OnTimer(int id);
+
+private:
+    void ShowOutput(const OutputSide& output);
+
+    PageHost& m_host;
+    const ui::FontSpec m_editFont{u"宋体", 12};
+};
+
+}  // namespace tickwright

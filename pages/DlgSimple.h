@@ -1,0 +1,39 @@
+#pragma once
+
+// The simple page: the Unix timestamp on the left, the date and time of one
+// zone on the right, a button for each direction. It keeps no state: every
+// value lives in its controls, the precision and the history in its host.
+
+#include "Dialog.h"
+#include "PageHost.h"
+
+namespace tickwright {
+
+class DlgSimple : public ui::Dialog {
+    UI_DECLARE_MESSAGE_MAP(DlgSimple)
+public:
+    static constexpr int kZoneList = 1016;
+    static constexpr int kTimestampEdit = 1017;
+    static constexpr int kTimeEdit = 1019;
+    static constexpr int kDateEdit = 1020;
+    static constexpr int kToTimestampButton = 1014;  // "<<-"
+    static constexpr int kToDateTimeButton = 1015;   // "->>"
+    static constexpr int kStartupTimer = 0;
+
+    DlgSimple(ui::Dialog* parent, PageHost& host);
+
+    bool OnInitDialog() override;
+    bool PreTranslateKeyDown(int key) override;
+
+    void OnBnClickedToTimestamp();
+    void OnBnClickedToDateTime();
+    // Writes the present timestamp into the timestamp field, nothing else.
+    void ShowCurrentTimestamp();
+    void OnTimer(int id);
+
+private:
+    PageHost& m_host;
+    const ui::FontSpec m_editFont{u"宋体", 12};
+};
+
+}  // namespace tickwright

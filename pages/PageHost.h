@@ -1,0 +1,31 @@
+#pragma once
+
+// What a conversion page needs of the window that hosts it. The page asks at
+// every use and keeps nothing: the precision may change between two
+// conversions, and the history belongs to the host.
+
+#include <cstdint>
+#include <string>
+
+#include "ConversionRecord.h"
+#include "Precision.h"
+
+namespace tickwright {
+
+class PageHost {
+public:
+    virtual ~PageHost() = default;
+
+    virtual Precision GetPrecision() const = 0;
+    // One new history row on top; zone indices as the selectors report them
+    // (taken as unsigned, so -1 reads "UTC_UNKNOWN").
+    virtual void AddHistoryRecord(std::uint32_t inputZone, std::u16string input,
+                                  std::uint32_t outputZone, std::u16string output) = 0;
+
+    void Record(const ConversionRecord& record) {
+        AddHistoryRecord(static_cast<std::uint32_t>(record.inputZone), record.input,
+                         static_cast<std::uint32_t>(record.outputZone), record.output);
+    }
+};
+
+}  // namespace tickwright

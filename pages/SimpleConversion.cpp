@@ -1,0 +1,42 @@
+#include "SimpleConversion.h"
+
+#include "TextParsing.h"
+#include "Timestamp.h"
+
+namespace tickwright {
+
+ToTimestampResult ConvertToTimestamp(std::u16string_view dateText, std::u16string_view timeText,
+                                     ZoneIndex zone, Precision precision) {
+    ToTimestampResult result;
+    result.effectiveTime =
+        timeText.empty() ? std::u16string(kMidnightText) : std::u16string(timeText);
+    const PackedDate date = ParseDateText(dateText);
+    const PackedTime time = ParseTimeText(result.effectiveTime);
+    if (date < kFirstPackedDate || date > kLastPackedDate) {
+        result.message = std::u16string(kBadDateMessage);
+        return result;
+    }
+    if (time < 0) {
+        result.message = std::u16string(kBadTimeMessage);
+        return result;
+    }
+    const std::int64_t unixMs = ShiftToZone(CalendarToTimestamp(date, time), zone, kUtcZone);
+    result.timestamp = FormatTimestamp(TimestampFromMs(unixMs, precision));
+    result.record = {zone, std::u16string(dateText) + u' ' + result.effectiveTime, kUtcZone,
+                     result.timestamp};
+    return result;
+}
+
+ToDateTimeResult ConvertToDateTime(std::u16string_view timestampText, ZoneIndex zone,
+                                   Precision precision) {
+    const std::int64_t ms = MsFromTimestamp(ParseTimestampText(timestampText), precision);
+    const CalendarValue local = TimestampToCalendar(ShiftToZone(ms, kUtcZone, zone));
+    ToDateTimeResult result;
+    result.date = FormatDate(local.day);
+    result.time = FormatTimeOfDay(local.time, precision == Precision::Milliseconds);
+    result.record = {kUtcZone, std::u16string(timestampText), zone,
+                     result.date + u' ' + result.time};
+    return result;
+}
+
+}  // namespace tickwright
