@@ -1,0 +1,219 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QPushButton>
+
+#include "DlgSimple.h"
+#include "PageTestHost.h"
+#include "TextParsing.h"
+
+namespace tickwright {
+namespace {
+
+using testsupport::PressKey;
+using testsupport::Record;
+
+class SimplePage : public ::testing::Test {
+protected:
+    void StartPage() {
+        ASSERT_TRUE(m_page.Create());
+        m_page.ShowWindow(true);
+        testsupport::Activate(ui::WidgetOf(m_host));
+    }
+    void WaitForStartUpConversion() {
+        ASSERT_TRUE(testsupport::WaitUntil([&] { return m_host.history.RowCount() == 1; }));
+        m_host.history.ClearHistory();
+    }
+    void Click(int id) { QTest::mouseClick(ui::ControlWidget(m_page, id), Qt::LeftButton); }
+    void Fill(const char16_t* date, const char16_t* time) {
+        m_page.SetItemText(DlgSimple::kDateEdit, date);
+        m_page.SetItemText(DlgSimple::kTimeEdit, time);
+    }
+    std::u16string Text(int id) const { return m_page.GetItemText(id); }
+
+    testsupport::FixedClock m_clock;
+    testsupport::PageTestHost m_host;
+    DlgSimple m_page{&m_host, m_host};
+};
+
+TEST_F(SimplePage, StartsWithThePresentTimestampThenConvertsItOnce) {
+    StartPage();
+    EXPECT_EQ(m_page.ComboGetCount(DlgSimple::kZoneList), 25);
+    EXPECT_EQ(m_page.ComboGetItemText(DlgSimple::kZoneList, 0), u"UTC-12H");
+    EXPECT_EQ(m_page.ComboGetItemText(DlgSimple::kZoneList, 24), u"UTC+12H");
+    EXPECT_EQ(m_page.ComboGetCurSel(DlgSimple::kZoneList), 20) << "the tests' TZ is UTC+08:00";
+    EXPECT_EQ(Text(DlgSimple::kTimestampEdit), u"1700000000123");
+    EXPECT_EQ(Text(DlgSimple::kDateEdit), u"");
+    EXPECT_EQ(Text(DlgSimple::kTimeEdit), u"");
+    EXPECT_EQ(m_host.history.RowCount(), 0);
+    EXPECT_TRUE(m_page.IsTimerRunning(DlgSimple::kStartupTimer));
+
+    ASSERT_TRUE(testsupport::WaitUntil([&] { return m_host.history.RowCount() == 1; }));
+    EXPECT_FALSE(m_page.IsTimerRunning(DlgSimple::kStartupTimer));
+    EXPECT_EQ(Text(DlgSimple::kDateEdit), u"2023-11-15");
+    EXPECT_EQ(Text(DlgSimple::kTimeEdit), u"06:13:20.123");
+    EXPECT_EQ(m_host.Row(0),
+              Record(u"UTC+00H", u"1700000000123", u"UTC+08H", u"2023-11-15 06:13:20.123"));
+    QTest::qWait(30);
+    EXPECT_EQ(m_host.history.RowCount(), 1) << "the start-up timer fires once";
+}
+
+TEST_F(SimplePage, PresetsTheZoneOfTheMachine) {
+    SetLocalTimeSource([](std::int64_t) {
+        BrokenDownTime local;  // 2023-11-14 19:13:20, three hours behind UTC
+        local.yearSince1900 = 123;
+        local.month = 10;
+        local.day = 14;
+        local.hour = 19;
+        local.minute = 13;
+        local.second = 20;
+        return local;
+    });
+    StartPage();
+    SetLocalTimeSource(nullptr);
+    EXPECT_EQ(m_page.ComboGetCurSel(DlgSimple::kZoneList), 9);
+}
+
+TEST_F(SimplePage, ButtonsAndEnterConvertByTheFocusedField) {
+    StartPage();
+    WaitForStartUpConversion();
+
+    Fill(u"1985-01-01", u"15:25:35.001");
+    Click(DlgSimple::kToTimestampButton);
+    EXPECT_EQ(Text(DlgSimple::kTimestampEdit), u"473412335001");
+    EXPECT_EQ(m_host.Row(0),
+              Record(u"UTC+08H", u"1985-01-01 15:25:35.001", u"UTC+00H", u"473412335001"));
+
+    m_host.precision = Precision::Seconds;
+    m_page.SetItemText(DlgSimple::kTimestampEdit, u"473412335");
+    m_page.SetFocusTo(DlgSimple::kTimestampEdit);
+    PressKey(Qt::Key_Return);
+    EXPECT_EQ(Text(DlgSimple::kDateEdit), u"1985-01-01");
+    EXPECT_EQ(Text(DlgSimple::kTimeEdit), u"15:25:35");
+    EXPECT_EQ(m_host.history.RowCount(), 2);
+
+    m_page.SetFocusTo(DlgSimple::kTimeEdit);
+    PressKey(Qt::Key_Return);
+    EXPECT_EQ(Text(DlgSimple::kTimestampEdit), u"473412335");
+    EXPECT_EQ(m_host.Row(0).Input, u"1985-01-01 15:25:35");
+    m_page.SetFocusTo(DlgSimple::kDateEdit);
+    PressKey(Qt::Key_Return);
+    EXPECT_EQ(m_host.history.RowCount(), 4);
+
+    Click(DlgSimple::kToDateTimeButton);
+    EXPECT_EQ(m_host.history.RowCount(), 5);
+}
+
+TEST_F(SimplePage, EnterOnTheSelectorOrAButtonAndEscapeAnywhereDoNothing) {
+    StartPage();
+    WaitForStartUpConversion();
+    const std::u16string before = Text(DlgSimple::kTimestampEdit);
+    for (const int id :
+         {DlgSimple::kZoneList, DlgSimple::kToTimestampButton, DlgSimple::kToDateTimeButton}) {
+        m_page.SetFocusTo(id);
+        PressKey(Qt::Key_Return);
+    }
+    for (const int id : {DlgSimple::kTimestampEdit, DlgSimple::kDateEdit, DlgSimple::kZoneList}) {
+        m_page.SetFocusTo(id);
+        PressKey(Qt::Key_Escape);
+    }
+    EXPECT_EQ(m_host.history.RowCount(), 0);
+    EXPECT_EQ(Text(DlgSimple::kTimestampEdit), before);
+    EXPECT_TRUE(m_page.IsWindowVisible());
+    EXPECT_TRUE(m_host.IsWindowVisible());
+}
+
+TEST_F(SimplePage, RefusedInputShowsTheErrorBoxThenADash) {
+    StartPage();
+    WaitForStartUpConversion();
+    struct Case {
+        const char16_t* date;
+        const char16_t* time;
+        std::u16string_view message;
+        const char16_t* timeAfter;
+        const char* why;
+    };
+    const Case cases[] = {
+        {u"", u"12:00:00", kBadDateMessage, u"12:00:00", "empty date"},
+        {u"1985-02-30x-", u"", kBadDateMessage, u"00:00:00", "empty time still becomes midnight"},
+        {u"1985-01-01", u"15:25", kBadTimeMessage, u"15:25", "time without seconds"},
+        {u"bad", u"worse", kBadDateMessage, u"worse", "both bad: only the date is told"},
+    };
+    for (const Case& c : cases) {
+        testsupport::MessageBoxRecorder boxes;
+        Fill(c.date, c.time);
+        Click(DlgSimple::kToTimestampButton);
+        ASSERT_EQ(boxes.boxes.size(), 1u) << c.why;
+        EXPECT_EQ(boxes.boxes[0].caption, u"错误");
+        EXPECT_EQ(boxes.boxes[0].text, c.message) << c.why;
+        EXPECT_EQ(boxes.boxes[0].style, ui::MB_OK | ui::MB_ICONEXCLAMATION);
+        EXPECT_EQ(boxes.boxes[0].owner, &m_page);
+        EXPECT_EQ(Text(DlgSimple::kTimestampEdit), u"-") << c.why;
+        EXPECT_EQ(Text(DlgSimple::kDateEdit), c.date) << c.why;
+        EXPECT_EQ(Text(DlgSimple::kTimeEdit), c.timeAfter) << c.why;
+    }
+    EXPECT_EQ(m_host.history.RowCount(), 0);
+
+    // The dash converts like any text without digits.
+    Click(DlgSimple::kToDateTimeButton);
+    EXPECT_EQ(m_host.Row(0), Record(u"UTC+00H", u"-", u"UTC+08H", u"1970-01-01 08:00:00.000"));
+}
+
+TEST_F(SimplePage, AChangedPrecisionOrZoneTakesEffectAtTheNextConversionOnly) {
+    StartPage();
+    WaitForStartUpConversion();
+    Fill(u"1970-01-01", u"08:00:01.999");
+    const int readsBefore = m_host.precisionReads;
+    m_host.precision = Precision::Seconds;
+    QTest::keyClick(ui::ControlWidget(m_page, DlgSimple::kZoneList), Qt::Key_Down);
+    EXPECT_EQ(m_page.ComboGetCurSel(DlgSimple::kZoneList), 21);
+    EXPECT_EQ(Text(DlgSimple::kTimestampEdit), u"1700000000123");
+    EXPECT_EQ(m_host.precisionReads, readsBefore) << "nothing reads the precision until asked";
+    EXPECT_EQ(m_host.history.RowCount(), 0);
+
+    Click(DlgSimple::kToTimestampButton);
+    EXPECT_EQ(Text(DlgSimple::kTimestampEdit), u"-3599") << "UTC+09H, whole seconds, floored";
+}
+
+TEST_F(SimplePage, ExtremeAndHugeInputsConvertWithoutHarm) {
+    StartPage();
+    WaitForStartUpConversion();
+    m_page.ComboSetCurSel(DlgSimple::kZoneList, 12);
+    struct Case {
+        std::u16string text;
+        const char16_t* date;
+        const char16_t* time;
+    };
+    const Case cases[] = {
+        {u"-1", u"1969-12-31", u"23:59:59.999"},
+        {u"-86400001", u"1969-12-30", u"23:59:59.999"},
+        {u"9223372036854775807", u"1900-01-01", u"07:12:55.807"},
+        {std::u16string(10000, u'9'), u"1900-01-01", u"07:12:55.807"},
+    };
+    for (const Case& c : cases) {
+        m_page.SetItemText(DlgSimple::kTimestampEdit, c.text);
+        Click(DlgSimple::kToDateTimeButton);
+        EXPECT_EQ(Text(DlgSimple::kDateEdit), c.date);
+        EXPECT_EQ(Text(DlgSimple::kTimeEdit), c.time);
+        EXPECT_EQ(m_host.Row(0).Input, c.text) << "the record keeps the text whole";
+    }
+    m_page.SetItemText(DlgSimple::kDateEdit, std::u16string(10000, u'-'));
+    testsupport::MessageBoxRecorder boxes;
+    Click(DlgSimple::kToTimestampButton);
+    EXPECT_EQ(boxes.boxes.size(), 1u);
+}
+
+TEST_F(SimplePage, Screenshots) {
+    StartPage();
+    WaitForStartUpConversion();
+    ASSERT_TRUE(
+        testsupport::SaveScreenshot(ui::WidgetOf(m_page), QStringLiteral("simple_page_startup")));
+    testsupport::MessageBoxRecorder boxes;
+    Fill(u"1985-13-01", u"");
+    Click(DlgSimple::kToTimestampButton);
+    ASSERT_TRUE(testsupport::SaveScreenshot(ui::WidgetOf(m_page),
+                                            QStringLiteral("simple_page_after_error")));
+}
+
+}  // namespace
+}  // namespace tickwright

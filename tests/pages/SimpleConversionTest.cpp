@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include "SimpleConversion.h"
+#include "TextParsing.h"
+
+namespace tickwright {
+namespace {
+
+constexpr auto kMs = Precision::Milliseconds;
+constexpr auto kS = Precision::Seconds;
+
+TEST(SimpleConversion, DateAndTimeToTimestamp) {
+    struct Case {
+        const char16_t* date;
+        const char16_t* time;
+        ZoneIndex zone;
+        Precision precision;
+        const char16_t* timestamp;
+        const char16_t* recordInput;
+        const char* why;
+    };
+    const Case cases[] = {
+        {u"1985-01-01", u"15:25:35.001", 20, kMs, u"473412335001", u"1985-01-01 15:25:35.001",
+         "worked example"},
+        {u"1985-01-01", u"15:25:35.001", 20, kS, u"473412335", u"1985-01-01 15:25:35.001",
+         "worked example in seconds"},
+        {u"1970-01-01", u"08:00:00", 20, kMs, u"0", u"1970-01-01 08:00:00", "epoch at UTC+08H"},
+        {u"1970-01-01", u"08:00:00", 20, kS, u"0", u"1970-01-01 08:00:00", "epoch in seconds"},
+        {u"1970-01-01", u"00:00:01.999", 12, kS, u"1", u"1970-01-01 00:00:01.999",
+         "typed milliseconds dropped under seconds, kept in the record"},
+        {u"1985-01-01", u"", 12, kMs, u"473385600000", u"1985-01-01 00:00:00",
+         "empty time is midnight"},
+        {u"1969-12-31", u"23:59:59.500", 12, kS, u"-1", u"1969-12-31 23:59:59.500",
+         "before 1970 floors to the second shown"},
+        {u"1900-01-01", u"00:00:00", 24, kMs, u"-2209032000000", u"1900-01-01 00:00:00",
+         "earliest date in the zone furthest east"},
+        {u"1985-02-31", u"00:00:00", 12, kS, u"478656000", u"1985-02-31 00:00:00",
+         "day past the month counts on into March"},
+        {u"1985-01-01", u"00:00:00", -1, kS, u"473385600", u"1985-01-01 00:00:00",
+         "no zone selected reads as offset 0"},
+    };
+    for (const Case& c : cases) {
+        const ToTimestampResult result = ConvertToTimestamp(c.date, c.time, c.zone, c.precision);
+        ASSERT_FALSE(result.message) << c.why;
+        EXPECT_EQ(result.timestamp, c.timestamp) << c.why;
+        EXPECT_EQ(result.record, (ConversionRecord{c.zone, c.recordInput, kUtcZone, c.timestamp}))
+            << c.why;
+    }
+}
+
+TEST(SimpleConversion, RefusedDateOrTimeGivesOneMessage) {
+    struct Case {
+        const char16_t* date;
+        const char16_t* time;
+        std::u16string_view message;
+        const char16_t* effectiveTime;
+        const char* why;
+    };
+    const Case cases[] = {
+        {u"", u"12:00:00", kBadDateMessage, u"12:00:00", "empty date"},
+        {u"1899-12-31", u"12:00:00", kBadDateMessage, u"12:00:00", "year before 1900"},
+        {u"1985-01-01", u"24:00:00", kBadTimeMessage, u"24:00:00", "hour 24"},
+        {u"abc", u"xyz", kBadDateMessage, u"xyz", "both bad: the date is told first"},
+        {u"abc", u"", kBadDateMessage, u"00:00:00", "bad date with an empty time"},
+    };
+    for (const Case& c : cases) {
+        const ToTimestampResult result = ConvertToTimestamp(c.date, c.time, 20, kMs);
+        ASSERT_TRUE(result.message) << c.why;
+        EXPECT_EQ(*result.message, c.message) << c.why;
+        EXPECT_EQ(result.effectiveTime, c.effectiveTime) << c.why;
+    }
+}
+
+TEST(SimpleConversion, TimestampToDateAndTime) {
+    struct Case {
+        const char16_t* text;
+        ZoneIndex zone;
+        Precision precision;
+        const char16_t* date;
+        const char16_t* time;
+        const char* why;
+    };
+    const Case cases[] = {
+        {u"473412335", 20, kS, u"1985-01-01", u"15:25:35", "worked example back"},
+        {u"0", 20, kMs, u"1970-01-01", u"08:00:00.000", "epoch at UTC+08H"},
+        {u"0", 20, kS, u"1970-01-01", u"08:00:00", "no milliseconds under seconds"},
+        {u"abc", 12, kMs, u"1970-01-01", u"00:00:00.000", "letters read as 0"},
+        {u"-", 12, kMs, u"1970-01-01", u"00:00:00.000", "the dash left by an error reads as 0"},
+        {u"", 12, kS, u"1970-01-01", u"00:00:00", "empty reads as 0"},
+        {u"-1", 12, kS, u"1969-12-31", u"23:59:59", "one second before the epoch"},
+        {u"-86400001", 12, kMs, u"1969-12-30", u"23:59:59.999", "just past a negative day"},
+        {u"9223372036854775807", 12, kS, u"1900-01-01", u"07:12:55",
+         "saturated milliseconds show as out of range"},
+        {u"9223372036854775807", 24, kMs, u"1900-01-01", u"07:12:55.807",
+         "the shift saturates instead of wrapping"},
+    };
+    for (const Case& c : cases) {
+        const ToDateTimeResult result = ConvertToDateTime(c.text, c.zone, c.precision);
+        EXPECT_EQ(result.date, c.date) << c.why;
+        EXPECT_EQ(result.time, c.time) << c.why;
+        EXPECT_EQ(result.record, (ConversionRecord{kUtcZone, c.text, c.zone,
+                                                   std::u16string(c.date) + u' ' + c.time}))
+            << c.why;
+    }
+}
+
+}  // namespace
+}  // namespace tickwright
