@@ -10,6 +10,7 @@
 #include <QRadioButton>
 
 #include "DialogWindow.h"
+#include "IconRegistry.h"
 #include "ReportModelAdapter.h"
 #include "ReportView.h"
 #include "Services.h"
@@ -140,6 +141,12 @@ Rect Dialog::GetClientRect() const {
 void Dialog::SetWindowText(std::u16string_view text) {
     if (m_window != nullptr) {
         m_window->setWindowTitle(ToQString(text));
+    }
+}
+
+void Dialog::SetIcon(int iconId) {
+    if (m_window != nullptr) {
+        m_window->setWindowIcon(IconFor(iconId));
     }
 }
 

@@ -48,6 +48,8 @@ public:
     void MoveWindow(const Rect& rect);
     Rect GetClientRect() const;
     void SetWindowText(std::u16string_view text);
+    // The title-bar and task-bar picture, from the icon table.
+    void SetIcon(int iconId);
     std::u16string GetWindowText() const;
 
     // Controls by id.

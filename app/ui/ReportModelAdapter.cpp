@@ -84,8 +84,9 @@ void ReportModelAdapter::CellChanged(int row, int column) {
 }
 
 void ReportModelAdapter::ModelDestroyed() {
-    beginResetModel();
+    // The model is half destroyed: drop it before anyone can ask it a question.
     m_model = nullptr;
+    beginResetModel();
     endResetModel();
 }
 

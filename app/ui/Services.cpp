@@ -5,10 +5,10 @@
 #include <QFont>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStyleFactory>
 #include <QUrl>
 #include <map>
 
+#include "ClassicStyle.h"
 #include "Dialog.h"
 #include "DialogWindow.h"
 #include "IconRegistry.h"
@@ -49,9 +49,7 @@ int ShowRealMessageBox(const MessageBoxRequest& request) {
 
 void InitializeUi() {
     // One style everywhere, so a dialog looks the same on every desktop.
-    if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) {
-        QApplication::setStyle(style);
-    }
+    QApplication::setStyle(new ClassicStyle);
     QFont font(QString::fromStdU16String(FamilyForFace(u"MS Shell Dlg")));
     font.setPixelSize(12);
     QApplication::setFont(font);
