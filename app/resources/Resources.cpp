@@ -172,6 +172,9 @@ void RegisterResources() {
     RegisterTemplate(AdvancedPage());
     RegisterTemplate(ListDetail());
     RegisterString(IDS_ABOUTBOX, u"关于 Tickwright(&A)...");
+    RegisterIcon(IDR_MAINFRAME, {u":/icons/tickwright-16.png", u":/icons/tickwright-24.png",
+                                 u":/icons/tickwright-32.png", u":/icons/tickwright-48.png",
+                                 u":/icons/tickwright-256.png"});
 }
 
 }  // namespace res

@@ -1,0 +1,18 @@
+#pragma once
+
+// The About box: the program's name, version, rights and a link to its
+// introduction page. Everything it shows comes from its template.
+
+#include "Dialog.h"
+
+namespace tickwright {
+
+class CAboutDlg : public ui::Dialog {
+public:
+    // Command id of the window-menu item that opens the box.
+    static constexpr int kMenuCommand = 16;
+
+    CAboutDlg();
+};
+
+}  // namespace tickwright
