@@ -1,0 +1,65 @@
+#pragma once
+
+// The main window: the strip of global controls, one of the two conversion
+// pages, and the history list. It owns both pages, holds the precision the
+// pages read at every use, and empties the history once after start-up.
+
+#include <memory>
+
+#include "Dialog.h"
+#include "DlgAdvance.h"
+#include "DlgSimple.h"
+#include "HistoryList.h"
+#include "PageHost.h"
+#include "ResourceIds.h"
+
+namespace tickwright {
+
+class CTickwrightDlg : public ui::Dialog, public PageHost {
+    UI_DECLARE_MESSAGE_MAP(CTickwrightDlg)
+public:
+    static constexpr int kIntroLink = 1008;
+    static constexpr int kCurrentTimeButton = 1010;
+    static constexpr int kToggleModeButton = 1012;
+    static constexpr int kHistoryListId = 1013;
+    static constexpr int kClearButton = 1021;
+    static constexpr int kStartupTimer = 0;
+    static constexpr int kStartupClearMs = 50;
+
+    CTickwrightDlg();
+    ~CTickwrightDlg() override;
+
+    bool OnInitDialog() override;
+    bool PreTranslateKeyDown(int key) override;
+
+    // The pages' host.
+    Precision GetPrecision() const override;
+    void AddHistoryRecord(std::uint32_t inputZone, std::u16string input, std::uint32_t outputZone,
+                          std::u16string output) override;
+
+    void ClearHistory();
+    HistoryRecord GetHistoryRecord(int row) const;
+    void SetHistoryNote(int row, std::u16string note);
+    int HistoryRowCount() const { return m_historyList.RowCount(); }
+    // Opens the detail dialog on a history row; nothing off any row.
+    void ShowHistoryDetail(int row, int column);
+
+    void OnSysCommand(int command);
+    void OnBnClickedToggleMode();
+    void OnBnClickedCurrentTime();
+    void OnBnClickedClear();
+    void OnTimer(int id);
+    void OnNMDblclkHistory(int row, int column);
+    void OnSize();
+
+    DlgSimple& SimplePage() { return *m_simplePage; }
+    DlgAdvance& AdvancedPage() { return *m_advancedPage; }
+
+private:
+    std::shared_ptr<DlgSimple> m_simplePage;
+    std::shared_ptr<DlgAdvance> m_advancedPage;
+    int m_icon = res::IDR_MAINFRAME;
+    HistoryList m_historyList;
+};
+
+}  // namespace tickwright
