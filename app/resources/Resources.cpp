@@ -172,9 +172,11 @@ void RegisterResources() {
     RegisterTemplate(AdvancedPage());
     RegisterTemplate(ListDetail());
     RegisterString(IDS_ABOUTBOX, u"关于 Tickwright(&A)...");
-    RegisterIcon(IDR_MAINFRAME, {u":/icons/tickwright-16.png", u":/icons/tickwright-24.png",
-                                 u":/icons/tickwright-32.png", u":/icons/tickwright-48.png",
-                                 u":/icons/tickwright-256.png"});
+    RegisterIcon(IDR_MAINFRAME, {{u":/icons/tickwright-16.png", 16},
+                                 {u":/icons/tickwright-24.png", 24},
+                                 {u":/icons/tickwright-32.png", 32},
+                                 {u":/icons/tickwright-48.png", 48},
+                                 {u":/icons/tickwright-256.png", 256}});
 }
 
 }  // namespace res

@@ -16,8 +16,16 @@ ClassicStyle::ClassicStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral(
 
 int ClassicStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
                               const QWidget* widget) const {
-    if (metric == PM_FocusFrameHMargin) {
-        return 0;  // list cells keep 1 px of margin a side, not 3
+    switch (metric) {
+        case PM_FocusFrameHMargin:
+            return 0;  // list cells keep 1 px of margin a side, not 3
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight:
+            return 12;  // a classic radio mark
+        case PM_RadioButtonLabelSpacing:
+            return 3;
+        default:
+            break;
     }
     return QProxyStyle::pixelMetric(metric, option, widget);
 }

@@ -10,7 +10,7 @@
 #include <QRadioButton>
 
 #include "DialogWindow.h"
-#include "IconRegistry.h"
+#include "LayerResources.h"
 #include "ReportModelAdapter.h"
 #include "ReportView.h"
 #include "Services.h"

@@ -13,7 +13,7 @@
 #include <QTimer>
 
 #include "Dialog.h"
-#include "IconRegistry.h"
+#include "LayerResources.h"
 #include "LinkButton.h"
 #include "ReportModelAdapter.h"
 #include "ReportView.h"
@@ -315,6 +315,7 @@ QMenu* DialogWindow::WindowMenu() {
     if (m_windowMenu == nullptr) {
         m_windowMenu = new QMenu(this);
         m_windowMenu->setObjectName(QStringLiteral("windowMenu"));
+        m_windowMenu->setFont(ShellFont());
         QAction* minimize = m_windowMenu->addAction(QStringLiteral("最小化(&N)"));
         minimize->setData(SC_MINIMIZE);
         QAction* close = m_windowMenu->addAction(QStringLiteral("关闭(&C)\tAlt+F4"));

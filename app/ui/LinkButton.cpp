@@ -1,5 +1,8 @@
 #include "LinkButton.h"
 
+#include <QPainter>
+#include <algorithm>
+
 #include "Services.h"
 
 namespace ui {
@@ -8,16 +11,35 @@ LinkButton::LinkButton(const QString& text, QWidget* parent) : QPushButton(text,
     setFlat(true);
     setCursor(Qt::PointingHandCursor);
     setAutoDefault(false);
-    setStyleSheet(
-        "QPushButton { border: none; padding: 0; text-align: left; color: palette(link);"
-        " text-decoration: underline; background: transparent; }"
-        "QPushButton:focus { outline: 1px dotted palette(text); }");
     connect(this, &QPushButton::clicked, this, &LinkButton::Open);
 }
 
 void LinkButton::SetUrl(const QString& url) {
     m_url = url;
     setToolTip(url);
+}
+
+void LinkButton::paintEvent(QPaintEvent*) {
+    // Drawn by hand: underlined link-coloured text, and a dotted frame with
+    // the focus, the way a hyperlink control looks.
+    QPainter painter(this);
+    QFont underlined = font();
+    underlined.setUnderline(true);
+    painter.setFont(underlined);
+    painter.setPen(palette().color(isDown() ? QPalette::LinkVisited : QPalette::Link));
+    const QRect area = rect().adjusted(1, 0, -1, 0);
+    painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text());
+    if (hasFocus()) {
+        QPen dotted(palette().color(QPalette::WindowText), 1, Qt::DotLine);
+        painter.setPen(dotted);
+        painter.setBrush(Qt::NoBrush);
+        const int frameWidth = std::min(fontMetrics().horizontalAdvance(text()) + 3, width() - 1);
+        painter.drawRect(QRect(0, 0, frameWidth, height() - 1));
+    }
+}
+
+QSize LinkButton::sizeHint() const {
+    return QSize(fontMetrics().horizontalAdvance(text()) + 4, fontMetrics().height());
 }
 
 void LinkButton::Open() {

@@ -15,6 +15,10 @@ public:
     void SetUrl(const QString& url);
     const QString& Url() const { return m_url; }
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    QSize sizeHint() const override;
+
 private:
     void Open();
 

@@ -10,16 +10,17 @@
 
 #include "ClassicStyle.h"
 #include "Dialog.h"
+#include "DialogUnits.h"
 #include "DialogWindow.h"
-#include "IconRegistry.h"
 #include "KeyRouter.h"
+#include "LayerResources.h"
 
 namespace ui {
 
 namespace {
 
 struct State {
-    std::map<int, std::vector<std::u16string>> icons;
+    std::map<int, std::vector<IconFile>> icons;
     std::map<int, std::u16string> strings;
     Dialog* mainWindow = nullptr;
     MessageBoxHandler messageBoxHandler;
@@ -34,6 +35,7 @@ State& Global() {
 int ShowRealMessageBox(const MessageBoxRequest& request) {
     QWidget* owner = request.owner != nullptr ? request.owner->Window() : nullptr;
     QMessageBox box(owner != nullptr ? owner->window() : nullptr);
+    box.setFont(ShellFont());
     box.setWindowTitle(QString::fromStdU16String(request.caption));
     box.setText(QString::fromStdU16String(request.text));
     box.setIcon((request.style & MB_ICONEXCLAMATION) == MB_ICONEXCLAMATION ? QMessageBox::Warning
@@ -47,11 +49,19 @@ int ShowRealMessageBox(const MessageBoxRequest& request) {
 
 }  // namespace
 
+QFont ShellFont() {
+    QFont font(QString::fromStdU16String(FamilyForFace(u"MS Shell Dlg")));
+    font.setPixelSize(PointsToPixels(9));
+    return font;
+}
+
 void InitializeUi() {
     // One style everywhere, so a dialog looks the same on every desktop.
     QApplication::setStyle(new ClassicStyle);
-    QFont font(QString::fromStdU16String(FamilyForFace(u"MS Shell Dlg")));
-    font.setPixelSize(12);
+    // The main window's face is the default, so start-up opens one font file;
+    // boxes and menus ask for the shell font themselves.
+    QFont font(QString::fromStdU16String(FamilyForFace(u"宋体")));
+    font.setPixelSize(PointsToPixels(9));
     QApplication::setFont(font);
     static KeyRouter router;
     qApp->removeEventFilter(&router);
@@ -67,7 +77,7 @@ std::u16string FamilyForFace(std::u16string_view face) {
     return u"Noto Sans CJK SC";
 }
 
-void RegisterIcon(int id, std::vector<std::u16string> files) {
+void RegisterIcon(int id, std::vector<IconFile> files) {
     Global().icons[id] = std::move(files);
 }
 
@@ -75,8 +85,9 @@ QIcon IconFor(int id) {
     QIcon icon;
     const auto it = Global().icons.find(id);
     if (it != Global().icons.end()) {
-        for (const std::u16string& file : it->second) {
-            icon.addFile(QString::fromStdU16String(file));
+        for (const IconFile& file : it->second) {
+            // With its size given, a file is decoded only when drawn.
+            icon.addFile(QString::fromStdU16String(file.path), QSize(file.size, file.size));
         }
     }
     return icon;

@@ -21,8 +21,13 @@ void InitializeUi();
 // The installed family that stands in for a template's nominal face.
 std::u16string FamilyForFace(std::u16string_view face);
 
-// Icons by resource id: image files of one picture at several sizes.
-void RegisterIcon(int id, std::vector<std::u16string> files);
+// Icons by resource id: one picture drawn at several sizes, each file loaded
+// only when that size is first drawn.
+struct IconFile {
+    std::u16string path;
+    int size = 0;  // pixels, square
+};
+void RegisterIcon(int id, std::vector<IconFile> files);
 // Strings by resource id; LoadString gives an empty text for an unknown id.
 void RegisterString(int id, std::u16string text);
 std::u16string LoadString(int id);
