@@ -20,9 +20,16 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# What building and testing Tickwright needs on Debian 12.
-TICKWRIGHT_BUILD_PACKAGES=(
-    cmake ninja-build g++ clang libclang-rt-14-dev
-    libgtest-dev libbenchmark-dev
+# What building and running Tickwright needs on Debian 12.
+TICKWRIGHT_APP_PACKAGES=(
+    cmake ninja-build g++
     qt6-base-dev qt6-qpa-plugins fonts-noto-cjk
+)
+
+# What testing it needs besides: the test frameworks, clang for the fuzzers,
+# a virtual X server for the real window, and the desktop-file validators.
+TICKWRIGHT_TEST_PACKAGES=(
+    "${TICKWRIGHT_APP_PACKAGES[@]}"
+    clang libclang-rt-14-dev libgtest-dev libbenchmark-dev
+    xvfb xauth libx11-dev desktop-file-utils appstream
 )

@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
-ensure_packages "${TICKWRIGHT_BUILD_PACKAGES[@]}"
+ensure_packages "${TICKWRIGHT_TEST_PACKAGES[@]}"
 
 jobs=$(nproc)
 
@@ -16,6 +16,7 @@ cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMP
 cmake --build build/release -j "$jobs"
 build/release/bench/core_bench --benchmark_min_time=0.05
 QT_QPA_PLATFORM=offscreen build/release/bench/history_bench
+build/release/bench/startup_bench
 
 echo "== Sanitized debug build, tests and fuzzing (clang)"
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
