@@ -77,25 +77,37 @@ TEST_F(MainDialog, StartsInSimpleModeWithMillisecondsAndAnEmptyHistory) {
     EXPECT_EQ(List()->model()->columnCount(), 5);
 }
 
-TEST_F(MainDialog, StartUpRunsInOrderAndTheClearComesAfterEveryStartUpConversion) {
-    // The pages initialised while milliseconds were already selected.
-    EXPECT_EQ(m_main.SimplePage().GetItemText(DlgSimple::kTimestampEdit), u"1700000000123");
-    EXPECT_EQ(m_main.AdvancedPage().GetItemText(DlgAdvance::kInputTimestampEdit), u"1700000000123");
-    // The advanced page's row, added before the list had columns, is there.
-    ASSERT_EQ(m_main.HistoryRowCount(), 1);
-    EXPECT_EQ(m_main.GetHistoryRecord(0).Input, u"1700000000123");
+TEST(MainDialogStartUp, RunsInOrderAndTheClearComesAfterEveryStartUpConversion) {
+    // Built here rather than in a fixture, so that nothing runs the event loop
+    // between the start-up sequence and the first look at its results.
+    testsupport::FixedClock clock;
+    CTickwrightDlg main;
+    ui::SetMainWindow(&main);
+    ASSERT_TRUE(main.CreateModeless());
+    auto* list = qobject_cast<QTableView*>(ui::ControlWidget(main, kList));
 
-    QSignalSpy inserted(List()->model(), &QAbstractItemModel::rowsInserted);
-    QSignalSpy reset(List()->model(), &QAbstractItemModel::modelReset);
+    // The pages initialised while milliseconds were already selected.
+    EXPECT_EQ(main.SimplePage().GetItemText(DlgSimple::kTimestampEdit), u"1700000000123");
+    EXPECT_EQ(main.AdvancedPage().GetItemText(DlgAdvance::kInputTimestampEdit), u"1700000000123");
+    // The advanced page's row, added before the list had columns, is there.
+    ASSERT_EQ(main.HistoryRowCount(), 1);
+    EXPECT_EQ(main.GetHistoryRecord(0).Input, u"1700000000123");
+    EXPECT_EQ(list->model()->columnCount(), 5);
+
+    QSignalSpy inserted(list->model(), &QAbstractItemModel::rowsInserted);
+    QSignalSpy reset(list->model(), &QAbstractItemModel::modelReset);
     int rowsBeforeClear = -1;
     const QMetaObject::Connection watch =
-        QObject::connect(List()->model(), &QAbstractItemModel::modelAboutToBeReset,
-                         [&] { rowsBeforeClear = m_main.HistoryRowCount(); });
-    WaitForStartUpClear();
+        QObject::connect(list->model(), &QAbstractItemModel::modelAboutToBeReset,
+                         [&] { rowsBeforeClear = main.HistoryRowCount(); });
+    ASSERT_TRUE(WaitUntil([&] {
+        return !main.IsTimerRunning(CTickwrightDlg::kStartupTimer) && main.HistoryRowCount() == 0;
+    }));
     QObject::disconnect(watch);
     EXPECT_EQ(inserted.count(), 2) << "each page's start-up timer adds a row";
     EXPECT_EQ(reset.count(), 1);
     EXPECT_EQ(rowsBeforeClear, 3) << "the clear came after all three start-up rows";
+    ui::SetMainWindow(nullptr);
 }
 
 TEST_F(MainDialog, TogglingTwiceRestoresTheSimplePageAndKeepsTypedFields) {

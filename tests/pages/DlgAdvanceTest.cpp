@@ -44,7 +44,8 @@ protected:
 };
 
 TEST_F(AdvancedPage, StartsFilledWithThePresentAndConvertsItAgainOnce) {
-    StartPage();
+    // No event loop may run before the first look: the start-up timer is 10 ms.
+    ASSERT_TRUE(m_page.Create());
     EXPECT_EQ(m_page.ComboGetCount(D::kInputZoneList), 25);
     EXPECT_EQ(m_page.ComboGetCount(D::kOutputZoneList), 25);
     EXPECT_EQ(m_page.ComboGetCurSel(D::kInputZoneList), 12);

@@ -37,7 +37,8 @@ protected:
 };
 
 TEST_F(SimplePage, StartsWithThePresentTimestampThenConvertsItOnce) {
-    StartPage();
+    // No event loop may run before the first look: the start-up timer is 10 ms.
+    ASSERT_TRUE(m_page.Create());
     EXPECT_EQ(m_page.ComboGetCount(DlgSimple::kZoneList), 25);
     EXPECT_EQ(m_page.ComboGetItemText(DlgSimple::kZoneList, 0), u"UTC-12H");
     EXPECT_EQ(m_page.ComboGetItemText(DlgSimple::kZoneList, 24), u"UTC+12H");
