@@ -6,6 +6,7 @@
 // forms typed with a Chinese input method ("１９８５－０１－０１",
 // "１５：２５：３５．００１", the ideographic space) read as their ASCII twins.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,5 +39,16 @@ PackedDate ParseDateText(std::u16string_view text);
 // milliseconds (".1" is 1 ms, ".1000" is refused) as a PackedTime in
 // [0, 235959999], else -1. Pieces after a second "." are ignored.
 PackedTime ParseTimeText(std::u16string_view text);
+
+// A date and a time as typed into a page's two fields, checked the way the
+// pages check them: an empty time means "00:00:00"; the date is tested first,
+// so when both are bad only the date's message is given.
+struct DateTimeInput {
+    std::u16string effectiveTime;
+    PackedDate date = -1;
+    PackedTime time = -1;
+    std::optional<std::u16string_view> message;  // set when refused
+};
+DateTimeInput ParseDateTimeInput(std::u16string_view dateText, std::u16string_view timeText);
 
 }  // namespace tickwright

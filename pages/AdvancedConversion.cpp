@@ -35,20 +35,14 @@ FromTimestampResult ComputeFromTimestamp(std::u16string_view timestampText, Zone
 FromDateTimeResult ComputeFromDateTime(std::u16string_view dateText, std::u16string_view timeText,
                                        ZoneIndex inputZone, ZoneIndex outputZone,
                                        Precision precision) {
+    const DateTimeInput input = ParseDateTimeInput(dateText, timeText);
     FromDateTimeResult result;
-    result.effectiveTime =
-        timeText.empty() ? std::u16string(kMidnightText) : std::u16string(timeText);
-    const PackedDate date = ParseDateText(dateText);
-    const PackedTime time = ParseTimeText(result.effectiveTime);
-    if (date < kFirstPackedDate || date > kLastPackedDate) {
-        result.message = std::u16string(kBadDateMessage);
+    result.effectiveTime = input.effectiveTime;
+    if (input.message) {
+        result.message = std::u16string(*input.message);
         return result;
     }
-    if (time < 0) {
-        result.message = std::u16string(kBadTimeMessage);
-        return result;
-    }
-    const std::int64_t ms = CalendarToTimestamp(date, time);
+    const std::int64_t ms = CalendarToTimestamp(input.date, input.time);
     result.inputTimestamp = FormatTimestamp(TimestampFromMs(ms, precision));
     result.output = OutputOf(ms, inputZone, outputZone, precision);
     result.record = {inputZone, std::u16string(dateText) + u' ' + result.effectiveTime, outputZone,

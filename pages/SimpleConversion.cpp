@@ -7,20 +7,15 @@ namespace tickwright {
 
 ToTimestampResult ConvertToTimestamp(std::u16string_view dateText, std::u16string_view timeText,
                                      ZoneIndex zone, Precision precision) {
+    const DateTimeInput input = ParseDateTimeInput(dateText, timeText);
     ToTimestampResult result;
-    result.effectiveTime =
-        timeText.empty() ? std::u16string(kMidnightText) : std::u16string(timeText);
-    const PackedDate date = ParseDateText(dateText);
-    const PackedTime time = ParseTimeText(result.effectiveTime);
-    if (date < kFirstPackedDate || date > kLastPackedDate) {
-        result.message = std::u16string(kBadDateMessage);
+    result.effectiveTime = input.effectiveTime;
+    if (input.message) {
+        result.message = std::u16string(*input.message);
         return result;
     }
-    if (time < 0) {
-        result.message = std::u16string(kBadTimeMessage);
-        return result;
-    }
-    const std::int64_t unixMs = ShiftToZone(CalendarToTimestamp(date, time), zone, kUtcZone);
+    const std::int64_t unixMs =
+        ShiftToZone(CalendarToTimestamp(input.date, input.time), zone, kUtcZone);
     result.timestamp = FormatTimestamp(TimestampFromMs(unixMs, precision));
     result.record = {zone, std::u16string(dateText) + u' ' + result.effectiveTime, kUtcZone,
                      result.timestamp};
