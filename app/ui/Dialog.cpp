@@ -212,10 +212,10 @@ Rect Dialog::GetItemClientRect(int id) const {
     return Rect{0, 0, widget->width(), widget->height()};
 }
 
-void Dialog::SetItemFont(int id, const FontSpec& spec) {
+void Dialog::SetItemFont(int id, const FontSpec& fontSpec) {
     if (QWidget* widget = m_window != nullptr ? m_window->Control(id) : nullptr) {
-        QFont font(QString::fromStdU16String(FamilyForFace(spec.face)));
-        font.setPixelSize(PointsToPixels(spec.pointSize));
+        QFont font(QString::fromStdU16String(FamilyForFace(fontSpec.face)));
+        font.setPixelSize(PointsToPixels(fontSpec.pointSize));
         widget->setFont(font);
     }
 }
