@@ -46,7 +46,7 @@ bool CTickwrightDlg::OnInitDialog() {
     m_simplePage->ShowWindow(true);
     const ui::Rect client = GetClientRect();
     const ui::Rect listClient = GetItemClientRect(kHistoryListId);
-    const ui::Rect pageRect{0, 35, client.width,
+    const ui::Rect pageRect{0, kPageTop, client.width,
                             ComputePageHeight(client.height, listClient.height)};
     m_simplePage->MoveWindow(pageRect);
 

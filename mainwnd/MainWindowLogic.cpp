@@ -6,7 +6,6 @@ namespace tickwright {
 
 namespace {
 
-constexpr int kPageTop = 35;          // below the strip of global controls
 constexpr int kListStripHeight = 15;  // "双击复制" and "清空" between page and list
 constexpr int kMinimumPageHeight = 100;
 constexpr int kReservedHeight = kPageTop + kListStripHeight + 5;  // 55

@@ -11,6 +11,9 @@
 
 namespace tickwright {
 
+// Where both pages stand: below the strip of global controls.
+inline constexpr int kPageTop = 35;
+
 // Height of the pages: what the window leaves above the list's client area
 // and its strip, never less than 100.
 //   ComputePageHeight(324, 121) == 148, ComputePageHeight(200, 121) == 100

@@ -1,13 +1,11 @@
 #include "Dialog.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
-#include <QRadioButton>
 
 #include "DialogWindow.h"
 #include "LayerResources.h"

@@ -87,6 +87,22 @@ private:
     std::vector<std::string>& m_log;
 };
 
+// A top-level dialog with a child page shown in it, both logging their keys.
+struct ParentWithChild {
+    std::vector<std::string> log;
+    KeyLoggingDialog parent{kTestParent, nullptr, "parent", log};
+    KeyLoggingDialog child{kTestChild, &parent, "child", log};
+
+    bool Open() {
+        if (!parent.CreateModeless() || !child.Create()) {
+            return false;
+        }
+        child.ShowWindow(true);
+        testsupport::Activate(ui::WidgetOf(parent));
+        return true;
+    }
+};
+
 class TimerDialog : public ui::Dialog {
     UI_DECLARE_MESSAGE_MAP(TimerDialog)
 public:
@@ -223,13 +239,9 @@ TEST_F(DialogLayer, TextIsReadUpToTheFirstNul) {
 }
 
 TEST_F(DialogLayer, KeysGoToTheFocusedChildFirstThenItsParent) {
-    std::vector<std::string> log;
-    KeyLoggingDialog parent(kTestParent, nullptr, "parent", log);
-    ASSERT_TRUE(parent.CreateModeless());
-    KeyLoggingDialog child(kTestChild, &parent, "child", log);
-    ASSERT_TRUE(child.Create());
-    child.ShowWindow(true);
-    testsupport::Activate(ui::WidgetOf(parent));
+    ParentWithChild dialogs;
+    ASSERT_TRUE(dialogs.Open());
+    auto& [log, parent, child] = dialogs;
 
     child.SetFocusTo(20);
     ASSERT_EQ(child.GetFocusId(), 20);
@@ -248,13 +260,9 @@ TEST_F(DialogLayer, KeysGoToTheFocusedChildFirstThenItsParent) {
 }
 
 TEST_F(DialogLayer, EscapeNeverClosesOrHidesAChildPage) {
-    std::vector<std::string> log;
-    KeyLoggingDialog parent(kTestParent, nullptr, "parent", log);
-    ASSERT_TRUE(parent.CreateModeless());
-    KeyLoggingDialog child(kTestChild, &parent, "child", log);
-    ASSERT_TRUE(child.Create());
-    child.ShowWindow(true);
-    testsupport::Activate(ui::WidgetOf(parent));
+    ParentWithChild dialogs;
+    ASSERT_TRUE(dialogs.Open());
+    auto& [log, parent, child] = dialogs;
     parent.consume = true;
 
     child.SetFocusTo(20);
