@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "CivilDay.h"
 #include "DecimalText.h"
 
 namespace tickwright {
@@ -66,31 +67,14 @@ DayNumber DayNumberFromUnixDays(std::int64_t days) {
 }
 
 YearAndDay SplitDayNumber(DayNumber day) {
-    const std::int32_t n = day.Value();
-    // 365 days a year overestimates the year; step back until the day of the
-    // year is no longer negative. Near the top of the range this runs about
-    // 3,900 times, which is still well under a millisecond.
-    std::int32_t year = 1900 + n / 365;
-    std::int32_t dayOfYear = n % 365 - LeapDaysBefore(year);
-    while (dayOfYear < 0) {
-        --year;
-        dayOfYear += IsLeapYear(year) ? 366 : 365;
-    }
-    return {year, dayOfYear};
+    // Closed form, so the top of the range costs what 1970 does; every
+    // DayNumber lies inside a year that fits 32 bits.
+    const CivilYearAndDay split = SplitCivilDay(CivilDay::Of(day));
+    return {static_cast<std::int32_t>(split.year), split.dayOfYear};
 }
 
 std::u16string FormatDate(DayNumber day) {
-    const YearAndDay split = SplitDayNumber(day);
-    const MonthLengths lengths = MonthLengthsOf(IsLeapYear(split.year));
-    std::int32_t month = 1;
-    std::int32_t before = 0;
-    while (month < 12 && before + lengths[static_cast<std::size_t>(month - 1)] <= split.dayOfYear) {
-        before += lengths[static_cast<std::size_t>(month - 1)];
-        ++month;
-    }
-    const std::int32_t dayOfMonth = split.dayOfYear - before + 1;
-    return FormatDecimal(split.year, 4) + u'-' + FormatDecimal(month, 2) + u'-' +
-           FormatDecimal(dayOfMonth, 2);
+    return FormatCivilDay(CivilDay::Of(day));
 }
 
 MsOfDay MsOfDayFromPackedTime(PackedTime time) {

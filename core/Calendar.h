@@ -49,12 +49,17 @@ struct YearAndDay {
     std::int32_t dayOfYear;  // 0 .. 365, zero-based
 };
 
-// Calendar year and zero-based day of that year, exact for every DayNumber.
+// Calendar year and zero-based day of that year, exact for every DayNumber,
+// in constant time:
+//   SplitDayNumber(DayNumber(0)) == {1900, 0}
+//   SplitDayNumber(DayNumber(2147483646)) == {5881510, 191}
 YearAndDay SplitDayNumber(DayNumber day);
 
 // "YYYY-MM-DD", the year zero-padded to at least four digits:
 //   FormatDate(DayNumber(0)) == u"1900-01-01"
 //   FormatDate(DayNumber(2147483646)) == u"5881510-07-11"
+// Day number 0 also stands for "out of range"; to show any instant's true
+// date, format a CivilDay (CivilDay.h) instead.
 std::u16string FormatDate(DayNumber day);
 
 // Milliseconds since midnight of a packed time. No field is range-checked:

@@ -58,14 +58,19 @@ std::int64_t ShiftToZone(std::int64_t ms, ZoneIndex from, ZoneIndex to) {
     return SaturatingAdd(ms, hours * kMsPerHour);
 }
 
-CalendarValue TimestampToCalendar(std::int64_t ms) {
+CivilDateTime TimestampToCivil(std::int64_t ms) {
     std::int64_t days = ms / MsOfDay::kPerDay;
     std::int64_t remainder = ms % MsOfDay::kPerDay;
     if (remainder < 0) {
         --days;
         remainder += MsOfDay::kPerDay;
     }
-    return {DayNumberFromUnixDays(days), MsOfDayFromRemainder(remainder)};
+    return {CivilDay(days), MsOfDayFromRemainder(remainder)};
+}
+
+CalendarValue TimestampToCalendar(std::int64_t ms) {
+    const CivilDateTime civil = TimestampToCivil(ms);
+    return {DayNumberFromUnixDays(civil.day.UnixDays()), civil.time};
 }
 
 std::int64_t CalendarToTimestamp(PackedDate date, PackedTime time) {

@@ -9,13 +9,14 @@
 //   CalendarToTimestamp(19850101, 152535001)   == 473441135001   (UTC+08H clock)
 //   ShiftToZone(473441135001, 20, 12)           == 473412335001   (Unix ms)
 //   TimestampFromMs(473412335001, Seconds)      == 473412335
-//   TimestampToCalendar(-1000)                  -> 1969-12-31, 23:59:59.000
+//   TimestampToCivil(-1000)                     -> 1969-12-31, 23:59:59.000
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "Calendar.h"
+#include "CivilDay.h"
 #include "Precision.h"
 #include "Zones.h"
 
@@ -24,6 +25,11 @@ namespace tickwright {
 struct CalendarValue {
     DayNumber day;
     MsOfDay time;
+};
+
+struct CivilDateTime {
+    CivilDay day;
+    MsOfDay time;  // 0 .. 86399999
 };
 
 // Leading white space, an optional sign, then digits up to the first other
@@ -39,17 +45,22 @@ std::int64_t MsFromTimestamp(std::int64_t value, Precision precision);
 
 // `ms` under Milliseconds; under Seconds ms / 1000 rounded toward negative
 // infinity, so that -1500 gives -2 and the second agrees with the calendar
-// value TimestampToCalendar shows for the same ms.
+// value TimestampToCivil gives for the same ms.
 std::int64_t TimestampFromMs(std::int64_t ms, Precision precision);
 
 // ms moved from the wall clock of zone `from` to that of zone `to`, saturated
 // to the 64-bit range. Indices outside the table count as offset 0.
 std::int64_t ShiftToZone(std::int64_t ms, ZoneIndex from, ZoneIndex to);
 
-// Date and time of day of ms, days taken toward negative infinity, so every
-// ms maps to its true calendar value. Dates outside 1900-01-01 ..
-// 5881510-07-11 read as day number 0 (1900-01-01); the time of day is still
-// exact.
+// The true date and time of day of any ms, days taken toward negative
+// infinity: from -292275055-05-16 16:47:04.192 (INT64_MIN) to
+// 292278994-08-17 07:12:55.807 (INT64_MAX). This is what the pages show.
+//   TimestampToCivil(-2208988800001) -> 1899-12-31, 23:59:59.999
+CivilDateTime TimestampToCivil(std::int64_t ms);
+
+// As TimestampToCivil, the date as a DayNumber: dates outside 1900-01-01 ..
+// 5881510-07-11 read as day number 0 (1900-01-01) while the time of day stays
+// exact. For callers that work in day numbers; nothing shown comes from it.
 CalendarValue TimestampToCalendar(std::int64_t ms);
 
 // ms of a packed date and time on some zone's clock. Over the dates the parser

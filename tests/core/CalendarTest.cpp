@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
+#include <vector>
 
 #include "Calendar.h"
+#include "CivilDay.h"
+#include "ReferenceCalendar.h"
 
 namespace tickwright {
 namespace {
@@ -42,6 +46,41 @@ std::u16string ReferenceText(const Civil& c) {
     return year + u'-' + TwoDigits(c.month) + u'-' + TwoDigits(c.day);
 }
 
+// The year split and the date text as they were first built: estimate
+// 365-day years from 1900, step back a year at a time, then walk the months.
+// Slow near the top of the range (about 3,900 steps), but it is the
+// behaviour every DayNumber must keep.
+YearAndDay SteppingBackSplit(std::int32_t n) {
+    const auto leapDaysBefore = [](std::int32_t y) {
+        return (y - 1901) / 4 - (y - 1901) / 100 + (y - 1601) / 400;
+    };
+    std::int32_t year = 1900 + n / 365;
+    std::int32_t day = n % 365 - leapDaysBefore(year);
+    while (day < 0) {
+        --year;
+        day += IsLeapYear(year) ? 366 : 365;
+    }
+    return {year, day};
+}
+
+std::u16string SteppingBackText(std::int32_t n) {
+    const YearAndDay split = SteppingBackSplit(n);
+    const bool leap = IsLeapYear(split.year);
+    std::int32_t month = 1;
+    while (month < 12 && DaysBeforeMonth(month + 1, leap) <= split.dayOfYear) {
+        ++month;
+    }
+    const std::int32_t day = split.dayOfYear - DaysBeforeMonth(month, leap) + 1;
+    const auto digits = [](std::int64_t v, std::size_t width) {
+        std::u16string text;
+        for (char ch : std::to_string(v)) {
+            text.push_back(static_cast<char16_t>(ch));
+        }
+        return std::u16string(width > text.size() ? width - text.size() : 0, u'0') + text;
+    };
+    return digits(split.year, 4) + u'-' + digits(month, 2) + u'-' + digits(day, 2);
+}
+
 TEST(Calendar, EveryDayFrom1900To9999MatchesTheGregorianCalendarBothWays) {
     for (std::int32_t n = 0; n <= 2958463; ++n) {
         const Civil civil = CivilFromUnixDays(static_cast<std::int64_t>(n) - kUnixEpochDayNumber);
@@ -50,6 +89,100 @@ TEST(Calendar, EveryDayFrom1900To9999MatchesTheGregorianCalendarBothWays) {
         const auto packed =
             static_cast<PackedDate>(civil.year * 10000 + civil.month * 100 + civil.day);
         ASSERT_EQ(DayNumberFromPackedDate(packed).Value(), n) << "packed " << packed;
+    }
+}
+
+TEST(Calendar, YearSplitAndDateTextEqualTheSteppingBackLoopOverTheWholeRange) {
+    std::vector<std::int32_t> days;
+    for (std::int32_t n = 0; n <= 1000; ++n) {
+        days.push_back(n);
+        days.push_back(DayNumber::kMax - n);
+    }
+    // A spread over all of it; the odd stride lands on every day of the year.
+    for (std::int64_t n = 0; n <= DayNumber::kMax; n += 53681) {
+        days.push_back(static_cast<std::int32_t>(n));
+    }
+    ASSERT_GT(days.size(), 40000u);
+    for (const std::int32_t n : days) {
+        const YearAndDay expected = SteppingBackSplit(n);
+        const YearAndDay split = SplitDayNumber(DayNumber(n));
+        ASSERT_EQ(split.year, expected.year) << "day number " << n;
+        ASSERT_EQ(split.dayOfYear, expected.dayOfYear) << "day number " << n;
+        ASSERT_EQ(FormatDate(DayNumber(n)), SteppingBackText(n)) << "day number " << n;
+    }
+}
+
+TEST(Calendar, ConsecutiveDaysAcrossTheTopThousandYearsTurnTheYearAtItsLength) {
+    const std::int32_t first = DayNumber::kMax - 1000 * 366;
+    YearAndDay previous = SplitDayNumber(DayNumber(first));
+    const YearAndDay expected = SteppingBackSplit(first);
+    ASSERT_EQ(previous.year, expected.year);
+    ASSERT_EQ(previous.dayOfYear, expected.dayOfYear);
+    for (std::int32_t n = first + 1; n <= DayNumber::kMax; ++n) {
+        const YearAndDay split = SplitDayNumber(DayNumber(n));
+        const std::int32_t length = IsLeapYear(previous.year) ? 366 : 365;
+        if (previous.dayOfYear + 1 == length) {
+            ASSERT_EQ(split.year, previous.year + 1) << "day number " << n;
+            ASSERT_EQ(split.dayOfYear, 0) << "day number " << n;
+        } else {
+            ASSERT_EQ(split.year, previous.year) << "day number " << n;
+            ASSERT_EQ(split.dayOfYear, previous.dayOfYear + 1) << "day number " << n;
+        }
+        previous = split;
+    }
+    EXPECT_EQ(previous.year, 5881510);
+}
+
+TEST(CivilDay, EveryInstantsDayMatchesAnIndependentCalendar) {
+    constexpr std::int64_t kFirstDay = -106751991168;  // the day of INT64_MIN ms
+    constexpr std::int64_t kLastDay = 106751991167;    // the day of INT64_MAX ms
+    std::vector<std::int64_t> days;
+    // Dense around the ends and the boundaries where the text changes form:
+    // the 64-bit ends, year 0 and -1, 1899/1900, 9999/10000, 5881510.
+    for (const std::int64_t centre :
+         {kFirstDay + 1500, kLastDay - 1500, std::int64_t{-719528}, std::int64_t{-25567},
+          std::int64_t{2932897}, std::int64_t{2147483646 - 25567}}) {
+        for (std::int64_t d = centre - 1500; d <= centre + 1500; ++d) {
+            days.push_back(d);
+        }
+    }
+    std::mt19937_64 random(20261207);
+    std::uniform_int_distribution<std::int64_t> anyDay(kFirstDay, kLastDay);
+    for (int i = 0; i < 30000; ++i) {
+        days.push_back(anyDay(random));
+    }
+    for (const std::int64_t d : days) {
+        const reference::Date expected = reference::DateOfUnixDays(d);
+        const CivilDate date = DateOf(CivilDay(d));
+        ASSERT_EQ(date.year, expected.year) << d;
+        ASSERT_EQ(date.month, expected.month) << d;
+        ASSERT_EQ(date.day, expected.day) << d;
+        const CivilYearAndDay split = SplitCivilDay(CivilDay(d));
+        ASSERT_EQ(split.year, expected.year) << d;
+        ASSERT_EQ(split.dayOfYear, expected.dayOfYear) << d;
+        ASSERT_EQ(FormatCivilDay(CivilDay(d)), reference::Text(expected)) << d;
+    }
+}
+
+TEST(CivilDay, TextsOfYearsOutsideFourDigits) {
+    struct Case {
+        std::int64_t unixDays;
+        const char16_t* text;
+        const char* why;
+    };
+    const Case cases[] = {
+        {-719528, u"0000-01-01", "year 0 has four digits"},
+        {-719529, u"-0001-12-31", "the year before it: a sign and four digits"},
+        {-25568, u"1899-12-31", "the day before day number 0"},
+        {2932897, u"10000-01-01", "five digits from 10000 on"},
+        {-4371953, u"-10000-01-01", "and below -9999"},
+        {-106751991168, u"-292275055-05-16", "the day of INT64_MIN ms"},
+        {106751991167, u"292278994-08-17", "the day of INT64_MAX ms"},
+        {INT64_MIN, u"-25252734927764585-06-07", "the smallest day count does not overflow"},
+        {INT64_MAX, u"25252734927768524-07-27", "nor the largest"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FormatCivilDay(CivilDay(c.unixDays)), c.text) << c.why;
     }
 }
 

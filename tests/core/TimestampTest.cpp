@@ -56,6 +56,29 @@ TEST(Timestamp, CalendarValuesOfMillisecondCounts) {
     }
 }
 
+TEST(Timestamp, EveryInstantShowsItsTrueDate) {
+    struct Case {
+        std::int64_t ms;
+        const char16_t* shown;
+        const char* why;
+    };
+    const Case cases[] = {
+        {0, u"1970-01-01 00:00:00.000", "epoch, as in day numbers"},
+        {-1000, u"1969-12-31 23:59:59.000", "negative counts floor, as in day numbers"},
+        {-2208988800001, u"1899-12-31 23:59:59.999", "the last ms before 1900"},
+        {185540378112000000, u"5881510-07-12 00:00:00.000", "the day after the last day number"},
+        {1700000000123456789, u"53872825-06-19 08:30:56.789", "nanoseconds read as milliseconds"},
+        {-62167219200001, u"-0001-12-31 23:59:59.999", "the last ms before year 0"},
+        {kMax, u"292278994-08-17 07:12:55.807", "largest 64-bit value"},
+        {kMin, u"-292275055-05-16 16:47:04.192", "smallest 64-bit value"},
+    };
+    for (const Case& c : cases) {
+        const CivilDateTime value = TimestampToCivil(c.ms);
+        EXPECT_EQ(FormatCivilDay(value.day) + u' ' + FormatTimeOfDay(value.time, true), c.shown)
+            << c.why;
+    }
+}
+
 TEST(Timestamp, CalendarToTimestampAtTheEndsOfTheParsersRange) {
     EXPECT_EQ(CalendarToTimestamp(19700101, 0), 0);
     EXPECT_EQ(CalendarToTimestamp(19000101, 0), -2208988800000);
