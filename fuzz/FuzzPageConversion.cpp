@@ -1,9 +1,28 @@
 // Whole conversions of both pages on arbitrary texts, zones and precisions:
-// no crash, no overflow, and a date and time converted to a timestamp
-// converts back to the same output from that timestamp.
+// no crash, no overflow; every date shown is the date an independent calendar
+// gives; a date and time converted to a timestamp converts back to the same
+// output from that timestamp; and a shown date of 1900 .. 9999 with its time
+// reads back as the same millisecond.
 #include "AdvancedConversion.h"
 #include "FuzzInput.h"
+#include "ReferenceCalendar.h"
 #include "SimpleConversion.h"
+#include "Timestamp.h"
+
+namespace {
+
+using namespace tickwright;
+
+// The date an independent calendar gives for ms.
+std::u16string ReferenceDateOf(std::int64_t ms) {
+    std::int64_t days = ms / MsOfDay::kPerDay;
+    if (ms % MsOfDay::kPerDay < 0) {
+        --days;
+    }
+    return reference::Text(reference::DateOfUnixDays(days));
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tickwright;
@@ -29,6 +48,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const FromTimestampResult fromTimestamp =
         ComputeFromTimestamp(text, inZone, outZone, precision);
     FUZZ_CHECK(fromTimestamp.record.input == text);
+    const std::int64_t inputMs = MsFromTimestamp(ParseTimestampText(text), precision);
+    const std::int64_t outputMs = ShiftToZone(inputMs, inZone, outZone);
+    FUZZ_CHECK(fromTimestamp.inputDate == ReferenceDateOf(inputMs));
+    FUZZ_CHECK(fromTimestamp.output.date == ReferenceDateOf(outputMs));
+    FUZZ_CHECK(toDateTime.date == ReferenceDateOf(ShiftToZone(inputMs, kUtcZone, inZone)));
+    const std::int64_t outputYear = DateOf(TimestampToCivil(outputMs).day).year;
+    if (outputYear >= 1900 && outputYear <= 9999 && precision == Precision::Milliseconds) {
+        const FromDateTimeResult back = ComputeFromDateTime(
+            fromTimestamp.output.date, fromTimestamp.output.time, outZone, outZone, precision);
+        FUZZ_CHECK(!back.message);
+        FUZZ_CHECK(back.inputTimestamp == FormatTimestamp(outputMs));
+    }
     const FromDateTimeResult fromDateTime =
         ComputeFromDateTime(first, second, inZone, outZone, precision);
     if (!fromDateTime.message && precision == Precision::Milliseconds) {

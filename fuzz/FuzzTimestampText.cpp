@@ -19,18 +19,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(ParseTimestampText(FormatTimestamp(value)) == value);
 
     const std::int64_t ms = ShiftToZone(MsFromTimestamp(value, precision), from, to);
-    const CalendarValue calendar = TimestampToCalendar(ms);
+    const CivilDateTime calendar = TimestampToCivil(ms);
     FUZZ_CHECK(calendar.time.Value() >= 0 && calendar.time.Value() < MsOfDay::kPerDay);
     const std::int64_t shown = TimestampFromMs(ms, precision);
     if (precision == Precision::Seconds) {
         FUZZ_CHECK(shown <= ms / 1000 && shown >= ms / 1000 - 1);
     }
 
-    const PackedDate date = ParseDateText(FormatDate(calendar.day));
+    const PackedDate date = ParseDateText(FormatCivilDay(calendar.day));
     const PackedTime time = ParseTimeText(FormatTimeOfDay(calendar.time, true));
     FUZZ_CHECK(time != -1);
-    const bool hasParsableDate = calendar.day.Value() != 0 && date != -1;
-    if (hasParsableDate) {
+    const std::int64_t year = DateOf(calendar.day).year;
+    FUZZ_CHECK((date != -1) == (year >= 1900 && year <= 9999));
+    if (date != -1) {
         FUZZ_CHECK(CalendarToTimestamp(date, time) == ms);
     }
     return 0;

@@ -12,8 +12,8 @@ namespace {
 OutputSide OutputOf(std::int64_t ms, ZoneIndex inputZone, ZoneIndex outputZone,
                     Precision precision) {
     const std::int64_t shifted = ShiftToZone(ms, inputZone, outputZone);
-    const CalendarValue value = TimestampToCalendar(shifted);
-    return {FormatTimestamp(TimestampFromMs(shifted, precision)), FormatDate(value.day),
+    const CivilDateTime value = TimestampToCivil(shifted);
+    return {FormatTimestamp(TimestampFromMs(shifted, precision)), FormatCivilDay(value.day),
             FormatTimeOfDay(value.time, precision == Precision::Milliseconds)};
 }
 
@@ -22,9 +22,9 @@ OutputSide OutputOf(std::int64_t ms, ZoneIndex inputZone, ZoneIndex outputZone,
 FromTimestampResult ComputeFromTimestamp(std::u16string_view timestampText, ZoneIndex inputZone,
                                          ZoneIndex outputZone, Precision precision) {
     const std::int64_t ms = MsFromTimestamp(ParseTimestampText(timestampText), precision);
-    const CalendarValue input = TimestampToCalendar(ms);
+    const CivilDateTime input = TimestampToCivil(ms);
     FromTimestampResult result;
-    result.inputDate = FormatDate(input.day);
+    result.inputDate = FormatCivilDay(input.day);
     result.inputTime = FormatTimeOfDay(input.time, precision == Precision::Milliseconds);
     result.output = OutputOf(ms, inputZone, outputZone, precision);
     result.record = {inputZone, std::u16string(timestampText), outputZone,

@@ -25,9 +25,9 @@ ToTimestampResult ConvertToTimestamp(std::u16string_view dateText, std::u16strin
 ToDateTimeResult ConvertToDateTime(std::u16string_view timestampText, ZoneIndex zone,
                                    Precision precision) {
     const std::int64_t ms = MsFromTimestamp(ParseTimestampText(timestampText), precision);
-    const CalendarValue local = TimestampToCalendar(ShiftToZone(ms, kUtcZone, zone));
+    const CivilDateTime local = TimestampToCivil(ShiftToZone(ms, kUtcZone, zone));
     ToDateTimeResult result;
-    result.date = FormatDate(local.day);
+    result.date = FormatCivilDay(local.day);
     result.time = FormatTimeOfDay(local.time, precision == Precision::Milliseconds);
     result.record = {kUtcZone, std::u16string(timestampText), zone,
                      result.date + u' ' + result.time};

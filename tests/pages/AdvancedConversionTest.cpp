@@ -97,9 +97,9 @@ TEST(AdvancedConversion, FromTimestamp) {
          24,
          0,
          kS,
-         u"1900-01-01",
+         u"-292275055-05-16",
          u"16:47:04",
-         {u"-9223372036854776", u"1900-01-01", u"16:47:04"},
+         {u"-9223372036854776", u"-292275055-05-16", u"16:47:04"},
          "saturated at the bottom"},
         {u"5",
          -1,
@@ -178,9 +178,9 @@ TEST(AdvancedConversion, FromDateAndTime) {
          0,
          kMs,
          u"-2208988800000",
-         {u"-2209032000000", u"1900-01-01", u"12:00:00.000"},
+         {u"-2209032000000", u"1899-12-31", u"12:00:00.000"},
          u"1900-01-01 00:00:00",
-         "before 1900 in the west: day 0 with the true time of day"},
+         "before 1900 in the west: the true date"},
     };
     for (const Case& c : cases) {
         const FromDateTimeResult result =

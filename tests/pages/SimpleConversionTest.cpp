@@ -89,10 +89,14 @@ TEST(SimpleConversion, TimestampToDateAndTime) {
         {u"", 12, kS, u"1970-01-01", u"00:00:00", "empty reads as 0"},
         {u"-1", 12, kS, u"1969-12-31", u"23:59:59", "one second before the epoch"},
         {u"-86400001", 12, kMs, u"1969-12-30", u"23:59:59.999", "just past a negative day"},
-        {u"9223372036854775807", 12, kS, u"1900-01-01", u"07:12:55",
-         "saturated milliseconds show as out of range"},
-        {u"9223372036854775807", 24, kMs, u"1900-01-01", u"07:12:55.807",
+        {u"9223372036854775807", 12, kS, u"292278994-08-17", u"07:12:55",
+         "saturated milliseconds show the last instant there is"},
+        {u"9223372036854775807", 24, kMs, u"292278994-08-17", u"07:12:55.807",
          "the shift saturates instead of wrapping"},
+        {u"1700000000123456789", 20, kMs, u"53872825-06-19", u"16:30:56.789",
+         "a nanosecond log timestamp pasted under milliseconds shows its true date"},
+        {u"-2208988800001", 12, kMs, u"1899-12-31", u"23:59:59.999",
+         "before 1900 shows the year it is"},
     };
     for (const Case& c : cases) {
         const ToDateTimeResult result = ConvertToDateTime(c.text, c.zone, c.precision);
