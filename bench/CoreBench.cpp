@@ -3,7 +3,10 @@
 // instant; the figures show how far below that the core stays.
 #include <benchmark/benchmark.h>
 
+#include "AdvancedConversion.h"
 #include "Calendar.h"
+#include "CivilDay.h"
+#include "SimpleConversion.h"
 #include "TextParsing.h"
 #include "Timestamp.h"
 
@@ -16,9 +19,32 @@ void BM_FormatDate(benchmark::State& state) {
         benchmark::DoNotOptimize(FormatDate(day));
     }
 }
-// A date of today, the last of 9999, and the top of the range, where the year
-// estimate steps back the furthest.
+// A date of today, the last of 9999, and the top of the range.
 BENCHMARK(BM_FormatDate)->Arg(46000)->Arg(2958463)->Arg(2147483646);
+
+// The year split is closed-form: the epoch and the top of the range should
+// cost the same.
+void BM_SplitDayNumber(benchmark::State& state) {
+    const DayNumber day(static_cast<std::int32_t>(state.range(0)));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(SplitDayNumber(day));
+    }
+}
+BENCHMARK(BM_SplitDayNumber)->Arg(25567)->Arg(2147483646);
+
+// The date text of any instant: 1970, the top of DayNumber, and the days of
+// INT64_MIN and INT64_MAX milliseconds.
+void BM_FormatCivilDay(benchmark::State& state) {
+    const CivilDay day(state.range(0));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(FormatCivilDay(day));
+    }
+}
+BENCHMARK(BM_FormatCivilDay)
+    ->Arg(0)
+    ->Arg(2147483646 - 25567)
+    ->Arg(-106751991168)
+    ->Arg(106751991167);
 
 void BM_ParseDateText(benchmark::State& state) {
     for (auto _ : state) {
@@ -38,8 +64,9 @@ void BM_TimestampTextToDateAndTime(benchmark::State& state) {
     for (auto _ : state) {
         const std::int64_t ms = ShiftToZone(
             MsFromTimestamp(ParseTimestampText(u"1700000000123"), Precision::Milliseconds), 12, 20);
-        const CalendarValue value = TimestampToCalendar(ms);
-        benchmark::DoNotOptimize(FormatDate(value.day) + u' ' + FormatTimeOfDay(value.time, true));
+        const CivilDateTime value = TimestampToCivil(ms);
+        benchmark::DoNotOptimize(FormatCivilDay(value.day) + u' ' +
+                                 FormatTimeOfDay(value.time, true));
     }
 }
 BENCHMARK(BM_TimestampTextToDateAndTime);
@@ -53,6 +80,39 @@ void BM_DateAndTimeTextToTimestamp(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DateAndTimeTextToTimestamp);
+
+// What one press of a page's button computes: the texts of every field it
+// fills and the history record.
+void BM_SimplePageToDateTime(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ConvertToDateTime(u"1700000000123", 20, Precision::Milliseconds));
+    }
+}
+BENCHMARK(BM_SimplePageToDateTime);
+
+void BM_SimplePageToTimestamp(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            ConvertToTimestamp(u"1985-01-01", u"15:25:35.001", 20, Precision::Milliseconds));
+    }
+}
+BENCHMARK(BM_SimplePageToTimestamp);
+
+void BM_AdvancedPageFromTimestamp(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            ComputeFromTimestamp(u"9223372036854775807", 0, 24, Precision::Milliseconds));
+    }
+}
+BENCHMARK(BM_AdvancedPageFromTimestamp);
+
+void BM_AdvancedPageFromDateTime(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            ComputeFromDateTime(u"1985-01-01", u"15:25:35.001", 20, 12, Precision::Milliseconds));
+    }
+}
+BENCHMARK(BM_AdvancedPageFromDateTime);
 
 }  // namespace
 }  // namespace tickwright
