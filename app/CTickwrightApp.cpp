@@ -1,9 +1,9 @@
-#include "CTickwrightApp.h"
+#include "app/CTickwrightApp.h"
 
 #include <QApplication>
 
-#include "CTickwrightDlg.h"
-#include "Services.h"
+#include "app/ui/Services.h"
+#include "mainwnd/CTickwrightDlg.h"
 
 namespace tickwright {
 

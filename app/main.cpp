@@ -1,7 +1,7 @@
 #include <QApplication>
 
-#include "CTickwrightApp.h"
-#include "Resources.h"
+#include "app/CTickwrightApp.h"
+#include "app/resources/Resources.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);

@@ -3,12 +3,12 @@
 // instant; the figures show how far below that the core stays.
 #include <benchmark/benchmark.h>
 
-#include "AdvancedConversion.h"
-#include "Calendar.h"
-#include "CivilDay.h"
-#include "SimpleConversion.h"
-#include "TextParsing.h"
-#include "Timestamp.h"
+#include "core/Calendar.h"
+#include "core/CivilDay.h"
+#include "core/TextParsing.h"
+#include "core/Timestamp.h"
+#include "pages/AdvancedConversion.h"
+#include "pages/SimpleConversion.h"
 
 namespace tickwright {
 namespace {

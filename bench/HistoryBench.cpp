@@ -7,12 +7,12 @@
 #include <QApplication>
 #include <cstdlib>
 
-#include "Dialog.h"
-#include "HistoryColumns.h"
-#include "HistoryList.h"
-#include "ResourceIds.h"
-#include "Resources.h"
-#include "Services.h"
+#include "app/resources/ResourceIds.h"
+#include "app/resources/Resources.h"
+#include "app/ui/Dialog.h"
+#include "app/ui/Services.h"
+#include "mainwnd/HistoryColumns.h"
+#include "mainwnd/HistoryList.h"
 
 namespace tickwright {
 namespace {

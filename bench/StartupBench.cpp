@@ -27,10 +27,10 @@
 #include <string>
 #include <vector>
 
-#include "CTickwrightDlg.h"
-#include "QtAccess.h"
-#include "Resources.h"
-#include "Services.h"
+#include "app/resources/Resources.h"
+#include "app/ui/QtAccess.h"
+#include "app/ui/Services.h"
+#include "mainwnd/CTickwrightDlg.h"
 
 namespace {
 
@@ -62,12 +62,13 @@ long PeakKiB() {
 
 void AddFloorWidgets(QWidget* parent) {
     // The same kinds and numbers of widgets as the main window and its pages.
-    const char* labels[] = {"精确到", "双击复制", "", "时区", "Unix时间戳", "日期时间",
-                            "时区",   "时区",     "时间戳", "时间"};
+    const char* labels[] = {"精确到",   "双击复制", "",     "时区",   "Unix时间戳",
+                            "日期时间", "时区",     "时区", "时间戳", "时间"};
     for (const char* text : labels) {
         new QLabel(QString::fromUtf8(text), parent);
     }
-    for (const char* text : {"软件简介", "当前时间", "切换至高级模式", "清空", "<<-", "->>", "->>"}) {
+    for (const char* text :
+         {"软件简介", "当前时间", "切换至高级模式", "清空", "<<-", "->>", "->>"}) {
         new QPushButton(QString::fromUtf8(text), parent);
     }
     for (int i = 0; i < 4; ++i) {
@@ -177,8 +178,9 @@ int main(int argc, char** argv) {
     const double t1 = Median(times[1]);
     const long p0 = Median(peaks[0]);
     const long p1 = Median(peaks[1]);
-    std::printf("Start-up to first painted main window, median of %d fresh processes (offscreen):\n",
-                kRuns);
+    std::printf(
+        "Start-up to first painted main window, median of %d fresh processes (offscreen):\n",
+        kRuns);
     std::printf("  %-12s %9s %14s\n", "", "time (ms)", "peak RSS (KiB)");
     std::printf("  %-12s %9.1f %14ld\n", "Tickwright", t0, p0);
     std::printf("  %-12s %9.1f %14ld\n", "floor", t1, p1);

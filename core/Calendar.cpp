@@ -1,9 +1,9 @@
-#include "Calendar.h"
+#include "core/Calendar.h"
 
 #include <array>
 
-#include "CivilDay.h"
-#include "DecimalText.h"
+#include "core/CivilDay.h"
+#include "core/DecimalText.h"
 
 namespace tickwright {
 

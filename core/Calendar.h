@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <string>
 
-#include "DayNumber.h"
-#include "MsOfDay.h"
+#include "core/DayNumber.h"
+#include "core/MsOfDay.h"
 
 namespace tickwright {
 

@@ -1,4 +1,4 @@
-#include "CivilDay.h"
+#include "core/CivilDay.h"
 
 #include <cstddef>
 

@@ -18,7 +18,7 @@
 #include <cstdint>
 #include <string>
 
-#include "DayNumber.h"
+#include "core/DayNumber.h"
 
 namespace tickwright {
 

@@ -1,10 +1,10 @@
-#include "Clock.h"
+#include "core/Clock.h"
 
 #include <chrono>
 #include <limits>
 
-#include "Calendar.h"
-#include "Timestamp.h"
+#include "core/Calendar.h"
+#include "core/Timestamp.h"
 
 namespace tickwright {
 

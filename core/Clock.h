@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <string>
 
-#include "LocalTime.h"
-#include "Precision.h"
-#include "Zones.h"
+#include "core/LocalTime.h"
+#include "core/Precision.h"
+#include "core/Zones.h"
 
 namespace tickwright {
 

@@ -1,4 +1,4 @@
-#include "DecimalText.h"
+#include "core/DecimalText.h"
 
 #include <limits>
 

@@ -1,4 +1,4 @@
-#include "LocalTime.h"
+#include "core/LocalTime.h"
 
 #include <ctime>
 #include <limits>

@@ -1,6 +1,6 @@
-#include "TextParsing.h"
+#include "core/TextParsing.h"
 
-#include "DecimalText.h"
+#include "core/DecimalText.h"
 
 namespace tickwright {
 

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "Calendar.h"
+#include "core/Calendar.h"
 
 namespace tickwright {
 

@@ -1,8 +1,8 @@
-#include "Timestamp.h"
+#include "core/Timestamp.h"
 
 #include <limits>
 
-#include "DecimalText.h"
+#include "core/DecimalText.h"
 
 namespace tickwright {
 

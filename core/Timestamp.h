@@ -15,10 +15,10 @@
 #include <string>
 #include <string_view>
 
-#include "Calendar.h"
-#include "CivilDay.h"
-#include "Precision.h"
-#include "Zones.h"
+#include "core/Calendar.h"
+#include "core/CivilDay.h"
+#include "core/Precision.h"
+#include "core/Zones.h"
 
 namespace tickwright {
 

@@ -1,4 +1,4 @@
-#include "Zones.h"
+#include "core/Zones.h"
 
 namespace tickwright {
 

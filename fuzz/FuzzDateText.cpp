@@ -1,8 +1,8 @@
 // Date text: never crashes, accepts only dates of the span, and an accepted
 // date written back out reads as the same day.
-#include "Calendar.h"
-#include "FuzzInput.h"
-#include "TextParsing.h"
+#include "core/Calendar.h"
+#include "core/TextParsing.h"
+#include "fuzz/FuzzInput.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tickwright;

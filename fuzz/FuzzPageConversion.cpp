@@ -3,11 +3,11 @@
 // gives; a date and time converted to a timestamp converts back to the same
 // output from that timestamp; and a shown date of 1900 .. 9999 with its time
 // reads back as the same millisecond.
-#include "AdvancedConversion.h"
-#include "FuzzInput.h"
-#include "ReferenceCalendar.h"
-#include "SimpleConversion.h"
-#include "Timestamp.h"
+#include "core/Timestamp.h"
+#include "fuzz/FuzzInput.h"
+#include "pages/AdvancedConversion.h"
+#include "pages/SimpleConversion.h"
+#include "tests/core/ReferenceCalendar.h"
 
 namespace {
 

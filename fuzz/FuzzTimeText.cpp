@@ -1,8 +1,8 @@
 // Time text: never crashes, accepts only times of one day, and an accepted time
 // written back out with milliseconds reads as the same value.
-#include "Calendar.h"
-#include "FuzzInput.h"
-#include "TextParsing.h"
+#include "core/Calendar.h"
+#include "core/TextParsing.h"
+#include "fuzz/FuzzInput.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tickwright;

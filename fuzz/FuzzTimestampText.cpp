@@ -1,9 +1,9 @@
 // Timestamp text through a whole conversion between two zones in either
 // precision: no crash, no overflow, and wherever the instant has a date the
 // parsers accept, date and time text lead back to the same instant.
-#include "FuzzInput.h"
-#include "TextParsing.h"
-#include "Timestamp.h"
+#include "core/TextParsing.h"
+#include "core/Timestamp.h"
+#include "fuzz/FuzzInput.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tickwright;

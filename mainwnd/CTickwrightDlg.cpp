@@ -1,11 +1,11 @@
-#include "CTickwrightDlg.h"
+#include "mainwnd/CTickwrightDlg.h"
 
-#include "CAboutDlg.h"
-#include "DlgListDetail.h"
-#include "HistoryColumns.h"
-#include "MainWindowLogic.h"
-#include "PrecisionSelector.h"
-#include "Services.h"
+#include "app/about/CAboutDlg.h"
+#include "app/ui/Services.h"
+#include "mainwnd/DlgListDetail.h"
+#include "mainwnd/HistoryColumns.h"
+#include "mainwnd/MainWindowLogic.h"
+#include "mainwnd/PrecisionSelector.h"
 
 namespace tickwright {
 

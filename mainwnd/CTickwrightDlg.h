@@ -6,12 +6,12 @@
 
 #include <memory>
 
-#include "Dialog.h"
-#include "DlgAdvance.h"
-#include "DlgSimple.h"
-#include "HistoryList.h"
-#include "PageHost.h"
-#include "ResourceIds.h"
+#include "app/resources/ResourceIds.h"
+#include "app/ui/Dialog.h"
+#include "mainwnd/HistoryList.h"
+#include "pages/DlgAdvance.h"
+#include "pages/DlgSimple.h"
+#include "pages/PageHost.h"
 
 namespace tickwright {
 

@@ -1,6 +1,6 @@
-#include "DlgListDetail.h"
+#include "mainwnd/DlgListDetail.h"
 
-#include "ResourceIds.h"
+#include "app/resources/ResourceIds.h"
 
 namespace tickwright {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "Dialog.h"
+#include "app/ui/Dialog.h"
 
 namespace tickwright {
 

@@ -1,4 +1,4 @@
-#include "HistoryColumns.h"
+#include "mainwnd/HistoryColumns.h"
 
 namespace tickwright {
 

@@ -7,7 +7,7 @@
 #include <array>
 #include <string_view>
 
-#include "Dialog.h"
+#include "app/ui/Dialog.h"
 
 namespace tickwright {
 

@@ -1,6 +1,6 @@
-#include "HistoryList.h"
+#include "mainwnd/HistoryList.h"
 
-#include "Zones.h"
+#include "core/Zones.h"
 
 namespace tickwright {
 

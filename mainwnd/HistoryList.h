@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "HistoryRecord.h"
-#include "ReportModel.h"
+#include "app/ui/ReportModel.h"
+#include "core/HistoryRecord.h"
 
 namespace tickwright {
 

@@ -1,4 +1,4 @@
-#include "MainWindowLogic.h"
+#include "mainwnd/MainWindowLogic.h"
 
 #include <algorithm>
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "Dialog.h"
+#include "app/ui/Dialog.h"
 
 namespace tickwright {
 

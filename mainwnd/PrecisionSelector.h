@@ -8,7 +8,7 @@
 //   index 1  "秒(s)"      Precision::Seconds
 //   -1 (no selection)     Precision::Seconds
 
-#include "Precision.h"
+#include "core/Precision.h"
 
 namespace tickwright {
 

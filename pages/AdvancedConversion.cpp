@@ -1,7 +1,7 @@
-#include "AdvancedConversion.h"
+#include "pages/AdvancedConversion.h"
 
-#include "TextParsing.h"
-#include "Timestamp.h"
+#include "core/TextParsing.h"
+#include "core/Timestamp.h"
 
 namespace tickwright {
 

@@ -11,9 +11,9 @@
 #include <string>
 #include <string_view>
 
-#include "ConversionRecord.h"
-#include "Precision.h"
-#include "Zones.h"
+#include "core/Precision.h"
+#include "core/Zones.h"
+#include "pages/ConversionRecord.h"
 
 namespace tickwright {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "Zones.h"
+#include "core/Zones.h"
 
 namespace tickwright {
 

@@ -1,8 +1,8 @@
-#include "DlgAdvance.h"
+#include "pages/DlgAdvance.h"
 
-#include "Clock.h"
-#include "ResourceIds.h"
-#include "TextParsing.h"
+#include "app/resources/ResourceIds.h"
+#include "core/Clock.h"
+#include "core/TextParsing.h"
 
 namespace tickwright {
 

@@ -5,9 +5,9 @@
 // both sides. It keeps no state: the input kind lives in the radio buttons,
 // the zones in the selectors, the precision and the history in its host.
 
-#include "AdvancedConversion.h"
-#include "Dialog.h"
-#include "PageHost.h"
+#include "app/ui/Dialog.h"
+#include "pages/AdvancedConversion.h"
+#include "pages/PageHost.h"
 
 namespace tickwright {
 

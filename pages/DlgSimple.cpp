@@ -1,8 +1,8 @@
-#include "DlgSimple.h"
+#include "pages/DlgSimple.h"
 
-#include "Clock.h"
-#include "ResourceIds.h"
-#include "SimpleConversion.h"
+#include "app/resources/ResourceIds.h"
+#include "core/Clock.h"
+#include "pages/SimpleConversion.h"
 
 namespace tickwright {
 

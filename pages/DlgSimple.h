@@ -4,8 +4,8 @@
 // zone on the right, a button for each direction. It keeps no state: every
 // value lives in its controls, the precision and the history in its host.
 
-#include "Dialog.h"
-#include "PageHost.h"
+#include "app/ui/Dialog.h"
+#include "pages/PageHost.h"
 
 namespace tickwright {
 

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <string>
 
-#include "ConversionRecord.h"
-#include "Precision.h"
+#include "core/Precision.h"
+#include "pages/ConversionRecord.h"
 
 namespace tickwright {
 

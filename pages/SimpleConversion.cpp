@@ -1,7 +1,7 @@
-#include "SimpleConversion.h"
+#include "pages/SimpleConversion.h"
 
-#include "TextParsing.h"
-#include "Timestamp.h"
+#include "core/TextParsing.h"
+#include "core/Timestamp.h"
 
 namespace tickwright {
 

@@ -1,6 +1,6 @@
-#include "CAboutDlg.h"
+#include "app/about/CAboutDlg.h"
 
-#include "ResourceIds.h"
+#include "app/resources/ResourceIds.h"
 
 namespace tickwright {
 

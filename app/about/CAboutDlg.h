@@ -3,7 +3,7 @@
 // The About box: the program's name, version, rights and a link to its
 // introduction page. Everything it shows comes from its template.
 
-#include "Dialog.h"
+#include "app/ui/Dialog.h"
 
 namespace tickwright {
 

@@ -1,12 +1,12 @@
-#include "Resources.h"
+#include "app/resources/Resources.h"
 
 #include <string>
 #include <utility>
 
-#include "DialogTemplate.h"
-#include "ResourceIds.h"
-#include "Services.h"
-#include "Style.h"
+#include "app/resources/ResourceIds.h"
+#include "app/ui/DialogTemplate.h"
+#include "app/ui/Services.h"
+#include "app/ui/Style.h"
 
 #ifndef TICKWRIGHT_INTRO_URL
 #define TICKWRIGHT_INTRO_URL u"file:///usr/local/share/tickwright/intro.html"

@@ -1,4 +1,4 @@
-#include "ClassicStyle.h"
+#include "app/ui/ClassicStyle.h"
 
 #include <QStyleFactory>
 #include <QStyleOptionComboBox>

@@ -1,4 +1,4 @@
-#include "Dialog.h"
+#include "app/ui/Dialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -7,11 +7,11 @@
 #include <QLineEdit>
 #include <QMenu>
 
-#include "DialogWindow.h"
-#include "LayerResources.h"
-#include "ReportModelAdapter.h"
-#include "ReportView.h"
-#include "Services.h"
+#include "app/ui/DialogWindow.h"
+#include "app/ui/LayerResources.h"
+#include "app/ui/ReportModelAdapter.h"
+#include "app/ui/ReportView.h"
+#include "app/ui/Services.h"
 
 namespace ui {
 

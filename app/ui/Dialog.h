@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "DialogTemplate.h"
-#include "MessageMap.h"
-#include "Style.h"
+#include "app/ui/DialogTemplate.h"
+#include "app/ui/MessageMap.h"
+#include "app/ui/Style.h"
 
 namespace ui {
 

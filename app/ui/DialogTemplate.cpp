@@ -1,4 +1,4 @@
-#include "DialogTemplate.h"
+#include "app/ui/DialogTemplate.h"
 
 #include <map>
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "Style.h"
+#include "app/ui/Style.h"
 
 namespace ui {
 

@@ -6,7 +6,7 @@
 // machine lays a template out identically; Qt's device-independent pixels
 // then take care of high DPI.
 
-#include "DialogTemplate.h"
+#include "app/ui/DialogTemplate.h"
 
 namespace ui {
 

@@ -1,4 +1,4 @@
-#include "DialogWindow.h"
+#include "app/ui/DialogWindow.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -12,12 +12,12 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "Dialog.h"
-#include "LayerResources.h"
-#include "LinkButton.h"
-#include "ReportModelAdapter.h"
-#include "ReportView.h"
-#include "Services.h"
+#include "app/ui/Dialog.h"
+#include "app/ui/LayerResources.h"
+#include "app/ui/LinkButton.h"
+#include "app/ui/ReportModelAdapter.h"
+#include "app/ui/ReportView.h"
+#include "app/ui/Services.h"
 
 namespace ui {
 

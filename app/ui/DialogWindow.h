@@ -7,8 +7,8 @@
 #include <QFont>
 #include <map>
 
-#include "DialogTemplate.h"
-#include "DialogUnits.h"
+#include "app/ui/DialogTemplate.h"
+#include "app/ui/DialogUnits.h"
 
 class QMenu;
 class QTimer;

@@ -1,10 +1,10 @@
-#include "KeyRouter.h"
+#include "app/ui/KeyRouter.h"
 
 #include <QKeyEvent>
 #include <QWidget>
 
-#include "Dialog.h"
-#include "DialogWindow.h"
+#include "app/ui/Dialog.h"
+#include "app/ui/DialogWindow.h"
 
 namespace ui {
 

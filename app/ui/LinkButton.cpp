@@ -1,9 +1,9 @@
-#include "LinkButton.h"
+#include "app/ui/LinkButton.h"
 
 #include <QPainter>
 #include <algorithm>
 
-#include "Services.h"
+#include "app/ui/Services.h"
 
 namespace ui {
 

@@ -5,8 +5,8 @@
 
 #include <QWidget>
 
-#include "Dialog.h"
-#include "DialogWindow.h"
+#include "app/ui/Dialog.h"
+#include "app/ui/DialogWindow.h"
 
 namespace ui {
 

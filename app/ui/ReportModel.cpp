@@ -1,4 +1,4 @@
-#include "ReportModel.h"
+#include "app/ui/ReportModel.h"
 
 #include <algorithm>
 

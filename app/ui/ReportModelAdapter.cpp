@@ -1,4 +1,4 @@
-#include "ReportModelAdapter.h"
+#include "app/ui/ReportModelAdapter.h"
 
 #include <algorithm>
 

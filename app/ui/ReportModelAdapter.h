@@ -3,7 +3,7 @@
 #include <QAbstractTableModel>
 #include <QStringList>
 
-#include "ReportModel.h"
+#include "app/ui/ReportModel.h"
 
 namespace ui {
 

@@ -1,10 +1,10 @@
-#include "ReportView.h"
+#include "app/ui/ReportView.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>
 
-#include "ReportModelAdapter.h"
-#include "Style.h"
+#include "app/ui/ReportModelAdapter.h"
+#include "app/ui/Style.h"
 
 namespace ui {
 

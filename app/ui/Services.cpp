@@ -1,4 +1,4 @@
-#include "Services.h"
+#include "app/ui/Services.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -8,12 +8,12 @@
 #include <QUrl>
 #include <map>
 
-#include "ClassicStyle.h"
-#include "Dialog.h"
-#include "DialogUnits.h"
-#include "DialogWindow.h"
-#include "KeyRouter.h"
-#include "LayerResources.h"
+#include "app/ui/ClassicStyle.h"
+#include "app/ui/Dialog.h"
+#include "app/ui/DialogUnits.h"
+#include "app/ui/DialogWindow.h"
+#include "app/ui/KeyRouter.h"
+#include "app/ui/LayerResources.h"
 
 namespace ui {
 

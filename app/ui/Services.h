@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "Style.h"
+#include "app/ui/Style.h"
 
 namespace ui {
 

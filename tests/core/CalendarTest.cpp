@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "Calendar.h"
-#include "CivilDay.h"
-#include "ReferenceCalendar.h"
+#include "core/Calendar.h"
+#include "core/CivilDay.h"
+#include "tests/core/ReferenceCalendar.h"
 
 namespace tickwright {
 namespace {

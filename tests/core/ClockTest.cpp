@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "Clock.h"
+#include "core/Clock.h"
 
 namespace tickwright {
 namespace {

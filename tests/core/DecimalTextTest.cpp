@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "DecimalText.h"
+#include "core/DecimalText.h"
 
 namespace tickwright {
 namespace {

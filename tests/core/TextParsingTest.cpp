@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "TextParsing.h"
+#include "core/TextParsing.h"
 
 namespace tickwright {
 namespace {

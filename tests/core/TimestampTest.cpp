@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "Timestamp.h"
+#include "core/Timestamp.h"
 
 namespace tickwright {
 namespace {

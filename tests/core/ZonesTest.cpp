@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Zones.h"
+#include "core/Zones.h"
 
 namespace tickwright {
 namespace {

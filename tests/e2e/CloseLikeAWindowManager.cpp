@@ -74,7 +74,8 @@ int main(int argc, char** argv) {
         }
     }
     if (window == 0) {
-        std::fprintf(stderr, "no window titled '%s' appeared within %d s\n", title.c_str(), seconds);
+        std::fprintf(stderr, "no window titled '%s' appeared within %d s\n", title.c_str(),
+                     seconds);
         XCloseDisplay(display);
         return 1;
     }

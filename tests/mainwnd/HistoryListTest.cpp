@@ -3,11 +3,11 @@
 #include <QHeaderView>
 #include <QTableView>
 
-#include "GuiTestSupport.h"
-#include "HistoryColumns.h"
-#include "HistoryList.h"
-#include "PrecisionSelector.h"
-#include "ResourceIds.h"
+#include "app/resources/ResourceIds.h"
+#include "mainwnd/HistoryColumns.h"
+#include "mainwnd/HistoryList.h"
+#include "mainwnd/PrecisionSelector.h"
+#include "tests/ui/GuiTestSupport.h"
 
 namespace tickwright {
 namespace {

@@ -13,9 +13,9 @@
 #include <QTableView>
 #include <QTimer>
 
-#include "CTickwrightDlg.h"
-#include "GuiTestSupport.h"
-#include "PageTestHost.h"
+#include "mainwnd/CTickwrightDlg.h"
+#include "tests/pages/PageTestHost.h"
+#include "tests/ui/GuiTestSupport.h"
 
 namespace tickwright {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "MainWindowLogic.h"
+#include "mainwnd/MainWindowLogic.h"
 
 namespace tickwright {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "AdvancedConversion.h"
-#include "TextParsing.h"
+#include "core/TextParsing.h"
+#include "pages/AdvancedConversion.h"
 
 namespace tickwright {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "DlgAdvance.h"
-#include "PageTestHost.h"
-#include "TextParsing.h"
+#include "core/TextParsing.h"
+#include "pages/DlgAdvance.h"
+#include "tests/pages/PageTestHost.h"
 
 namespace tickwright {
 namespace {

@@ -3,9 +3,9 @@
 #include <QComboBox>
 #include <QPushButton>
 
-#include "DlgSimple.h"
-#include "PageTestHost.h"
-#include "TextParsing.h"
+#include "core/TextParsing.h"
+#include "pages/DlgSimple.h"
+#include "tests/pages/PageTestHost.h"
 
 namespace tickwright {
 namespace {

@@ -3,12 +3,12 @@
 // A stand-in for the main window: a bare main-window dialog that hosts a page,
 // answers its precision, and keeps its history rows.
 
-#include "Clock.h"
-#include "Dialog.h"
-#include "GuiTestSupport.h"
-#include "HistoryList.h"
-#include "PageHost.h"
-#include "ResourceIds.h"
+#include "app/resources/ResourceIds.h"
+#include "app/ui/Dialog.h"
+#include "core/Clock.h"
+#include "mainwnd/HistoryList.h"
+#include "pages/PageHost.h"
+#include "tests/ui/GuiTestSupport.h"
 
 namespace testsupport {
 

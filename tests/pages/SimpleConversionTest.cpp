@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "SimpleConversion.h"
-#include "TextParsing.h"
+#include "core/TextParsing.h"
+#include "pages/SimpleConversion.h"
 
 namespace tickwright {
 namespace {

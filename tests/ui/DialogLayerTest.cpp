@@ -7,10 +7,10 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "Dialog.h"
-#include "DialogUnits.h"
-#include "GuiTestSupport.h"
-#include "ResourceIds.h"
+#include "app/resources/ResourceIds.h"
+#include "app/ui/Dialog.h"
+#include "app/ui/DialogUnits.h"
+#include "tests/ui/GuiTestSupport.h"
 
 namespace {
 

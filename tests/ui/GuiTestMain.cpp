@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <cstdlib>
 
-#include "Resources.h"
-#include "Services.h"
+#include "app/resources/Resources.h"
+#include "app/ui/Services.h"
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "QtAccess.h"
-#include "Services.h"
+#include "app/ui/QtAccess.h"
+#include "app/ui/Services.h"
 
 namespace testsupport {
 

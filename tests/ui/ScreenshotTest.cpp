@@ -5,9 +5,9 @@
 
 #include <QImage>
 
-#include "Dialog.h"
-#include "GuiTestSupport.h"
-#include "ResourceIds.h"
+#include "app/resources/ResourceIds.h"
+#include "app/ui/Dialog.h"
+#include "tests/ui/GuiTestSupport.h"
 
 namespace {
 
