@@ -2,7 +2,8 @@
 
 #include <QApplication>
 
-#include "app/ui/Services.h"
+#include "app/ui/MainWindow.h"
+#include "app/ui/Setup.h"
 #include "mainwnd/CTickwrightDlg.h"
 
 namespace tickwright {

@@ -10,7 +10,7 @@
 #include "app/resources/ResourceIds.h"
 #include "app/resources/Resources.h"
 #include "app/ui/Dialog.h"
-#include "app/ui/Services.h"
+#include "app/ui/Setup.h"
 #include "mainwnd/HistoryColumns.h"
 #include "mainwnd/HistoryList.h"
 

@@ -28,8 +28,9 @@
 #include <vector>
 
 #include "app/resources/Resources.h"
+#include "app/ui/MainWindow.h"
 #include "app/ui/QtAccess.h"
-#include "app/ui/Services.h"
+#include "app/ui/Setup.h"
 #include "mainwnd/CTickwrightDlg.h"
 
 namespace {

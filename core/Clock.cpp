@@ -60,8 +60,7 @@ std::int64_t ReadClockTicks() {
 }
 
 std::int64_t CurrentTimestamp(Precision precision) {
-    const std::int64_t ms = ReadClockTicks() / kTicksPerMs;
-    return precision == Precision::Seconds ? ms / 1000 : ms;
+    return TimestampFromMs(ReadClockTicks() / kTicksPerMs, precision);
 }
 
 std::u16string PresentTimestampText(Precision precision) {

@@ -6,7 +6,6 @@
 // forms typed with a Chinese input method ("１９８５－０１－０１",
 // "１５：２５：３５．００１", the ideographic space) read as their ASCII twins.
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,12 +13,6 @@
 #include "core/Calendar.h"
 
 namespace tickwright {
-
-// What the pages tell a user whose date or time text was refused, and the
-// time they assume when the time field is left empty.
-inline constexpr std::u16string_view kBadDateMessage = u"请输入正确的日期!\n例:1985-01-01";
-inline constexpr std::u16string_view kBadTimeMessage = u"请输入正确的时间!\n例:15:25:35.001";
-inline constexpr std::u16string_view kMidnightText = u"00:00:00";
 
 // Pieces of `text` between occurrences of `separator`:
 //   SplitText(u"1985-01-01", u"-") -> {"1985", "01", "01"}
@@ -39,16 +32,5 @@ PackedDate ParseDateText(std::u16string_view text);
 // milliseconds (".1" is 1 ms, ".1000" is refused) as a PackedTime in
 // [0, 235959999], else -1. Pieces after a second "." are ignored.
 PackedTime ParseTimeText(std::u16string_view text);
-
-// A date and a time as typed into a page's two fields, checked the way the
-// pages check them: an empty time means "00:00:00"; the date is tested first,
-// so when both are bad only the date's message is given.
-struct DateTimeInput {
-    std::u16string effectiveTime;
-    PackedDate date = -1;
-    PackedTime time = -1;
-    std::optional<std::u16string_view> message;  // set when refused
-};
-DateTimeInput ParseDateTimeInput(std::u16string_view dateText, std::u16string_view timeText);
 
 }  // namespace tickwright

@@ -1,7 +1,7 @@
 #include "mainwnd/CTickwrightDlg.h"
 
 #include "app/about/CAboutDlg.h"
-#include "app/ui/Services.h"
+#include "app/ui/ResourceTables.h"
 #include "mainwnd/DlgListDetail.h"
 #include "mainwnd/HistoryColumns.h"
 #include "mainwnd/MainWindowLogic.h"
@@ -12,12 +12,12 @@ namespace tickwright {
 const ui::MessageMap<CTickwrightDlg>& CTickwrightDlg::GetMessageMap() {
     static const ui::MessageMap<CTickwrightDlg> map = {
         ui::OnSysCommandMessage(&CTickwrightDlg::OnSysCommand),
-        ui::OnClicked(kToggleModeButton, &CTickwrightDlg::OnBnClickedToggleMode),
-        ui::OnClicked(kCurrentTimeButton, &CTickwrightDlg::OnBnClickedCurrentTime),
+        ui::OnClicked(res::IDC_TOGGLE_MODE, &CTickwrightDlg::OnBnClickedToggleMode),
+        ui::OnClicked(res::IDC_CURRENT_TIME, &CTickwrightDlg::OnBnClickedCurrentTime),
         ui::OnTimerMessage(&CTickwrightDlg::OnTimer),
-        ui::OnDoubleClicked(kHistoryListId, &CTickwrightDlg::OnNMDblclkHistory),
+        ui::OnDoubleClicked(res::IDC_HISTORY, &CTickwrightDlg::OnNMDblclkHistory),
         ui::OnSizeMessage(&CTickwrightDlg::OnSize),
-        ui::OnClicked(kClearButton, &CTickwrightDlg::OnBnClickedClear),
+        ui::OnClicked(res::IDC_CLEAR, &CTickwrightDlg::OnBnClickedClear),
     };
     return map;
 }
@@ -32,20 +32,20 @@ CTickwrightDlg::~CTickwrightDlg() = default;
 bool CTickwrightDlg::OnInitDialog() {
     // The order matters: the pages read the precision and record history
     // while they initialise, the advanced page before the list has columns.
-    ReportSetModel(kHistoryListId, &m_historyList);
+    ReportSetModel(res::IDC_HISTORY, &m_historyList);
 
     const std::u16string aboutText = ui::LoadString(res::IDS_ABOUTBOX);
     if (!aboutText.empty()) {
         AppendWindowMenuSeparator();
-        AppendWindowMenuItem(CAboutDlg::kMenuCommand, aboutText);
+        AppendWindowMenuItem(res::IDM_ABOUTBOX, aboutText);
     }
     SetIcon(m_icon);
-    ComboSetCurSel(kPrecisionSelectorId, kMillisecondsItem);
+    ComboSetCurSel(res::IDC_PRECISION, kMillisecondsItem);
 
     m_simplePage->Create();
     m_simplePage->ShowWindow(true);
     const ui::Rect client = GetClientRect();
-    const ui::Rect listClient = GetItemClientRect(kHistoryListId);
+    const ui::Rect listClient = GetItemClientRect(res::IDC_HISTORY);
     const ui::Rect pageRect{0, kPageTop, client.width,
                             ComputePageHeight(client.height, listClient.height)};
     m_simplePage->MoveWindow(pageRect);
@@ -54,7 +54,7 @@ bool CTickwrightDlg::OnInitDialog() {
     m_advancedPage->MoveWindow(pageRect);
     m_advancedPage->ShowWindow(false);
 
-    SetUpHistoryColumns(*this, kHistoryListId, listClient.width);
+    SetUpHistoryColumns(*this, res::IDC_HISTORY, listClient.width);
     SetTimer(kStartupTimer, kStartupClearMs);
     return true;
 }
@@ -64,7 +64,7 @@ bool CTickwrightDlg::PreTranslateKeyDown(int key) {
 }
 
 Precision CTickwrightDlg::GetPrecision() const {
-    return PrecisionFromSelection(ComboGetCurSel(kPrecisionSelectorId));
+    return PrecisionFromSelection(ComboGetCurSel(res::IDC_PRECISION));
 }
 
 void CTickwrightDlg::AddHistoryRecord(std::uint32_t inputZone, std::u16string input,
@@ -101,7 +101,7 @@ void CTickwrightDlg::ShowHistoryDetail(int row, int column) {
 }
 
 void CTickwrightDlg::OnSysCommand(int command) {
-    if ((command & 0xFFF0) == CAboutDlg::kMenuCommand) {
+    if ((command & 0xFFF0) == res::IDM_ABOUTBOX) {
         CAboutDlg about;
         about.DoModal();
         return;
@@ -119,13 +119,11 @@ void CTickwrightDlg::OnBnClickedToggleMode() {
         m_simplePage->ShowWindow(false);
         m_advancedPage->ShowWindow(true);
     }
-    SetItemText(kToggleModeButton, mode.toggleText);
+    SetItemText(res::IDC_TOGGLE_MODE, mode.toggleText);
 }
 
 void CTickwrightDlg::OnBnClickedCurrentTime() {
-    const bool simpleVisible = m_simplePage->IsWindowVisible();
-    const bool timestampInput = m_advancedPage->GetCheck(DlgAdvance::kTimestampRadio);
-    for (const PageAction action : CurrentTimeActions(simpleVisible, timestampInput)) {
+    for (const PageAction action : CurrentTimeActions(m_simplePage->IsWindowVisible())) {
         switch (action) {
             case PageAction::SimpleShowCurrentTimestamp:
                 m_simplePage->ShowCurrentTimestamp();
@@ -136,11 +134,8 @@ void CTickwrightDlg::OnBnClickedCurrentTime() {
             case PageAction::AdvancedFillWithCurrentTime:
                 m_advancedPage->FillWithCurrentTime();
                 break;
-            case PageAction::AdvancedConvertTimestampInput:
-                m_advancedPage->ConvertTimestampInput();
-                break;
-            case PageAction::AdvancedConvertDateTimeInput:
-                m_advancedPage->ConvertDateTimeInput();
+            case PageAction::AdvancedRunConversion:
+                m_advancedPage->RunConversion();
                 break;
         }
     }
@@ -162,11 +157,11 @@ void CTickwrightDlg::OnNMDblclkHistory(int row, int column) {
 }
 
 void CTickwrightDlg::OnSize() {
-    if (!m_simplePage->HasWindow() || !HasItem(kHistoryListId)) {
+    if (!m_simplePage->HasWindow() || !HasItem(res::IDC_HISTORY)) {
         return;  // still being created
     }
     const ui::Rect client = GetClientRect();
-    MoveItem(kHistoryListId,
+    MoveItem(res::IDC_HISTORY,
              ComputeListRect(client.width, client.height, m_simplePage->GetClientRect().height));
 }
 

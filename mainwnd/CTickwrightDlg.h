@@ -18,11 +18,6 @@ namespace tickwright {
 class CTickwrightDlg : public ui::Dialog, public PageHost {
     UI_DECLARE_MESSAGE_MAP(CTickwrightDlg)
 public:
-    static constexpr int kIntroLink = 1008;
-    static constexpr int kCurrentTimeButton = 1010;
-    static constexpr int kToggleModeButton = 1012;
-    static constexpr int kHistoryListId = 1013;
-    static constexpr int kClearButton = 1021;
     static constexpr int kStartupTimer = 0;
     static constexpr int kStartupClearMs = 50;
 

@@ -14,16 +14,16 @@ const ui::MessageMap<DlgListDetail>& DlgListDetail::GetMessageMap() {
 DlgListDetail::DlgListDetail() : Dialog(res::IDD_LIST_DETAIL) {}
 
 bool DlgListDetail::OnInitDialog() {
-    SetItemText(kInputZoneEdit, m_inputZone);
-    SetItemText(kInputEdit, m_input);
-    SetItemText(kOutputZoneEdit, m_outputZone);
-    SetItemText(kOutputEdit, m_output);
-    SetItemText(kNoteEdit, m_note);
+    SetItemText(res::IDC_DETAIL_INPUT_ZONE, m_inputZone);
+    SetItemText(res::IDC_DETAIL_INPUT, m_input);
+    SetItemText(res::IDC_DETAIL_OUTPUT_ZONE, m_outputZone);
+    SetItemText(res::IDC_DETAIL_OUTPUT, m_output);
+    SetItemText(res::IDC_DETAIL_NOTE, m_note);
     return true;
 }
 
 void DlgListDetail::OnBnClickedOk() {
-    m_note = GetItemText(kNoteEdit);
+    m_note = GetItemText(res::IDC_DETAIL_NOTE);
     OnOK();
 }
 

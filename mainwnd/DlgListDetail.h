@@ -12,12 +12,6 @@ namespace tickwright {
 class DlgListDetail : public ui::Dialog {
     UI_DECLARE_MESSAGE_MAP(DlgListDetail)
 public:
-    static constexpr int kInputEdit = 1007;
-    static constexpr int kOutputEdit = 1017;
-    static constexpr int kNoteEdit = 1024;
-    static constexpr int kInputZoneEdit = 1025;
-    static constexpr int kOutputZoneEdit = 1026;
-
     DlgListDetail();
 
     bool OnInitDialog() override;

@@ -6,9 +6,10 @@ namespace tickwright {
 
 namespace {
 
+// The unsigned index turns back into the signed ZoneIndex it came from (a
+// selector's -1 included), which ZoneName range-checks.
 std::u16string ZoneNameOf(std::uint32_t zone) {
-    return zone < static_cast<std::uint32_t>(kZoneCount) ? ZoneName(static_cast<ZoneIndex>(zone))
-                                                         : std::u16string(kUnknownZoneName);
+    return ZoneName(static_cast<ZoneIndex>(zone));
 }
 
 }  // namespace
@@ -39,7 +40,7 @@ void HistoryList::SetHistoryNote(int row, std::u16string note) {
         return;
     }
     m_oldestFirst[StorageIndex(row)].Note = std::move(note);
-    NotifyCellChanged(row, 4);
+    NotifyCellChanged(row, static_cast<int>(HistoryColumn::Note));
 }
 
 int HistoryList::RowCount() const {
@@ -48,23 +49,10 @@ int HistoryList::RowCount() const {
 
 std::u16string_view HistoryList::CellText(int row, int column) const {
     const HistoryRecord* record = Find(row);
-    if (record == nullptr) {
+    if (record == nullptr || column < 0 || column >= kHistoryColumnCount) {
         return {};
     }
-    switch (column) {
-        case 0:
-            return record->InputZone;
-        case 1:
-            return record->Input;
-        case 2:
-            return record->OutputZone;
-        case 3:
-            return record->Output;
-        case 4:
-            return record->Note;
-        default:
-            return {};
-    }
+    return ColumnText(*record, static_cast<HistoryColumn>(column));
 }
 
 const HistoryRecord* HistoryList::Find(int row) const {

@@ -15,8 +15,6 @@ namespace tickwright {
 
 class HistoryList : public ui::ReportModel {
 public:
-    static constexpr int kColumnCount = 5;
-
     // A new row 0 with an empty note. Zone indices are taken as unsigned, so
     // any value outside 0..24 (a selector's -1 included) reads "UTC_UNKNOWN".
     void AddHistoryRecord(std::uint32_t inputZone, std::u16string input, std::uint32_t outputZone,

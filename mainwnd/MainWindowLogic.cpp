@@ -29,13 +29,11 @@ ModeState ToggleMode(bool simpleVisible) {
     return {true, false, kToAdvancedText};
 }
 
-std::vector<PageAction> CurrentTimeActions(bool simpleVisible, bool timestampInputChosen) {
+std::vector<PageAction> CurrentTimeActions(bool simpleVisible) {
     if (simpleVisible) {
         return {PageAction::SimpleShowCurrentTimestamp, PageAction::SimpleToDateTime};
     }
-    return {PageAction::AdvancedFillWithCurrentTime,
-            timestampInputChosen ? PageAction::AdvancedConvertTimestampInput
-                                 : PageAction::AdvancedConvertDateTimeInput};
+    return {PageAction::AdvancedFillWithCurrentTime, PageAction::AdvancedRunConversion};
 }
 
 bool SwallowsKey(int key) {

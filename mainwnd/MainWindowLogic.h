@@ -40,12 +40,11 @@ enum class PageAction {
     SimpleShowCurrentTimestamp,
     SimpleToDateTime,
     AdvancedFillWithCurrentTime,
-    AdvancedConvertTimestampInput,
-    AdvancedConvertDateTimeInput,
+    AdvancedRunConversion,  // the conversion the page's own radio buttons choose
 };
 
 // What the "当前时间" button runs, in order, on the visible page.
-std::vector<PageAction> CurrentTimeActions(bool simpleVisible, bool timestampInputChosen);
+std::vector<PageAction> CurrentTimeActions(bool simpleVisible);
 
 // The main window swallows Enter and Escape so neither ever ends it.
 bool SwallowsKey(int key);

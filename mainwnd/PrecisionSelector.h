@@ -12,7 +12,6 @@
 
 namespace tickwright {
 
-inline constexpr int kPrecisionSelectorId = 1005;
 inline constexpr int kMillisecondsItem = 0;
 
 inline constexpr Precision PrecisionFromSelection(int index) {

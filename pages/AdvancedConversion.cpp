@@ -1,7 +1,7 @@
 #include "pages/AdvancedConversion.h"
 
-#include "core/TextParsing.h"
 #include "core/Timestamp.h"
+#include "pages/DateTimeInput.h"
 
 namespace tickwright {
 

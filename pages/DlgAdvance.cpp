@@ -2,15 +2,15 @@
 
 #include "app/resources/ResourceIds.h"
 #include "core/Clock.h"
-#include "core/TextParsing.h"
+#include "pages/DateTimeInput.h"
 
 namespace tickwright {
 
 const ui::MessageMap<DlgAdvance>& DlgAdvance::GetMessageMap() {
     static const ui::MessageMap<DlgAdvance> map = {
-        ui::OnClicked(kConvertButton, &DlgAdvance::OnBnClickedConvert),
-        ui::OnClicked(kTimestampRadio, &DlgAdvance::OnBnClickedInputKind),
-        ui::OnClicked(kDateTimeRadio, &DlgAdvance::OnBnClickedInputKind),
+        ui::OnClicked(res::IDC_CONVERT, &DlgAdvance::OnBnClickedConvert),
+        ui::OnClicked(res::IDC_SOURCE_TIMESTAMP, &DlgAdvance::OnBnClickedInputKind),
+        ui::OnClicked(res::IDC_SOURCE_DATETIME, &DlgAdvance::OnBnClickedInputKind),
         ui::OnTimerMessage(&DlgAdvance::OnTimer),
     };
     return map;
@@ -20,16 +20,16 @@ DlgAdvance::DlgAdvance(ui::Dialog* parent, PageHost& host)
     : Dialog(res::IDD_ADVANCE, parent), m_host(host) {}
 
 bool DlgAdvance::OnInitDialog() {
-    for (const int edit : {kInputTimestampEdit, kInputDateEdit, kInputTimeEdit,
-                           kOutputTimestampEdit, kOutputDateEdit, kOutputTimeEdit}) {
+    for (const int edit : {res::IDC_INPUT_TIMESTAMP, res::IDC_INPUT_DATE, res::IDC_INPUT_TIME,
+                           res::IDC_OUTPUT_TIMESTAMP, res::IDC_OUTPUT_DATE, res::IDC_OUTPUT_TIME}) {
         SetItemFont(edit, m_editFont);
     }
     for (ZoneIndex zone = 0; zone < kZoneCount; ++zone) {
-        ComboAddString(kInputZoneList, ZoneName(zone));
-        ComboAddString(kOutputZoneList, ZoneName(zone));
+        ComboAddString(res::IDC_INPUT_ZONE, ZoneName(zone));
+        ComboAddString(res::IDC_OUTPUT_ZONE, ZoneName(zone));
     }
-    ComboSetCurSel(kInputZoneList, kUtcZone);
-    ComboSetCurSel(kOutputZoneList, DetectLocalZoneIndex());
+    ComboSetCurSel(res::IDC_INPUT_ZONE, kUtcZone);
+    ComboSetCurSel(res::IDC_OUTPUT_ZONE, DetectLocalZoneIndex());
     SetInputKind(InputKind::Timestamp);
     FillWithCurrentTime();
     SetTimer(kStartupTimer, 10);
@@ -41,20 +41,20 @@ void DlgAdvance::OnBnClickedConvert() {
 }
 
 void DlgAdvance::OnBnClickedInputKind() {
-    SetInputKind(GetCheck(kTimestampRadio) ? InputKind::Timestamp : InputKind::DateTime);
+    SetInputKind(GetCheck(res::IDC_SOURCE_TIMESTAMP) ? InputKind::Timestamp : InputKind::DateTime);
 }
 
 void DlgAdvance::SetInputKind(InputKind kind) {
     const bool fromTimestamp = kind == InputKind::Timestamp;
-    SetCheck(kTimestampRadio, fromTimestamp);
-    SetCheck(kDateTimeRadio, !fromTimestamp);
-    SetReadOnly(kInputTimestampEdit, !fromTimestamp);
-    SetReadOnly(kInputTimeEdit, fromTimestamp);
-    SetReadOnly(kInputDateEdit, fromTimestamp);
+    SetCheck(res::IDC_SOURCE_TIMESTAMP, fromTimestamp);
+    SetCheck(res::IDC_SOURCE_DATETIME, !fromTimestamp);
+    SetReadOnly(res::IDC_INPUT_TIMESTAMP, !fromTimestamp);
+    SetReadOnly(res::IDC_INPUT_TIME, fromTimestamp);
+    SetReadOnly(res::IDC_INPUT_DATE, fromTimestamp);
 }
 
 void DlgAdvance::RunConversion() {
-    if (GetCheck(kTimestampRadio)) {
+    if (GetCheck(res::IDC_SOURCE_TIMESTAMP)) {
         ConvertTimestampInput();
     } else {
         ConvertDateTimeInput();
@@ -62,40 +62,40 @@ void DlgAdvance::RunConversion() {
 }
 
 void DlgAdvance::ConvertTimestampInput() {
-    const std::u16string text = GetItemText(kInputTimestampEdit);
+    const std::u16string text = GetItemText(res::IDC_INPUT_TIMESTAMP);
     const Precision precision = m_host.GetPrecision();
-    const ZoneIndex inputZone = ComboGetCurSel(kInputZoneList);
-    const ZoneIndex outputZone = ComboGetCurSel(kOutputZoneList);
+    const ZoneIndex inputZone = ComboGetCurSel(res::IDC_INPUT_ZONE);
+    const ZoneIndex outputZone = ComboGetCurSel(res::IDC_OUTPUT_ZONE);
     const FromTimestampResult result = ComputeFromTimestamp(text, inputZone, outputZone, precision);
-    SetItemText(kInputDateEdit, result.inputDate);
-    SetItemText(kInputTimeEdit, result.inputTime);
+    SetItemText(res::IDC_INPUT_DATE, result.inputDate);
+    SetItemText(res::IDC_INPUT_TIME, result.inputTime);
     ShowOutput(result.output);
     m_host.Record(result.record);
 }
 
 void DlgAdvance::ConvertDateTimeInput() {
-    const std::u16string date = GetItemText(kInputDateEdit);
-    const std::u16string time = GetItemText(kInputTimeEdit);
+    const std::u16string date = GetItemText(res::IDC_INPUT_DATE);
+    const std::u16string time = GetItemText(res::IDC_INPUT_TIME);
     if (time.empty()) {
-        SetItemText(kInputTimeEdit, kMidnightText);
+        SetItemText(res::IDC_INPUT_TIME, kMidnightText);
     }
     const Precision precision = m_host.GetPrecision();
-    const ZoneIndex inputZone = ComboGetCurSel(kInputZoneList);
-    const ZoneIndex outputZone = ComboGetCurSel(kOutputZoneList);
+    const ZoneIndex inputZone = ComboGetCurSel(res::IDC_INPUT_ZONE);
+    const ZoneIndex outputZone = ComboGetCurSel(res::IDC_OUTPUT_ZONE);
     const FromDateTimeResult result =
         ComputeFromDateTime(date, time, inputZone, outputZone, precision);
     if (result.message) {
-        MessageBox(*result.message, u"错误", ui::MB_OK | ui::MB_ICONEXCLAMATION);
-        SetItemText(kOutputTimeEdit, u"-");
+        MessageBox(*result.message, kRefusalCaption, ui::MB_OK | ui::MB_ICONEXCLAMATION);
+        SetItemText(res::IDC_OUTPUT_TIME, kRefusedOutputText);
         return;
     }
-    SetItemText(kInputTimestampEdit, result.inputTimestamp);
+    SetItemText(res::IDC_INPUT_TIMESTAMP, result.inputTimestamp);
     ShowOutput(result.output);
     m_host.Record(result.record);
 }
 
 void DlgAdvance::FillWithCurrentTime() {
-    SetItemText(kInputTimestampEdit, PresentTimestampText(m_host.GetPrecision()));
+    SetItemText(res::IDC_INPUT_TIMESTAMP, PresentTimestampText(m_host.GetPrecision()));
     ConvertTimestampInput();
 }
 
@@ -116,9 +116,9 @@ bool DlgAdvance::PreTranslateKeyDown(int key) {
 }
 
 void DlgAdvance::ShowOutput(const OutputSide& output) {
-    SetItemText(kOutputTimestampEdit, output.timestamp);
-    SetItemText(kOutputDateEdit, output.date);
-    SetItemText(kOutputTimeEdit, output.time);
+    SetItemText(res::IDC_OUTPUT_TIMESTAMP, output.timestamp);
+    SetItemText(res::IDC_OUTPUT_DATE, output.date);
+    SetItemText(res::IDC_OUTPUT_TIME, output.time);
 }
 
 }  // namespace tickwright

@@ -14,17 +14,6 @@ namespace tickwright {
 class DlgAdvance : public ui::Dialog {
     UI_DECLARE_MESSAGE_MAP(DlgAdvance)
 public:
-    static constexpr int kInputZoneList = 1000;
-    static constexpr int kOutputZoneList = 1001;
-    static constexpr int kTimestampRadio = 1002;
-    static constexpr int kDateTimeRadio = 1003;
-    static constexpr int kInputTimestampEdit = 1006;
-    static constexpr int kInputTimeEdit = 1007;
-    static constexpr int kInputDateEdit = 1008;
-    static constexpr int kOutputDateEdit = 1009;
-    static constexpr int kConvertButton = 1011;
-    static constexpr int kOutputTimestampEdit = 1016;
-    static constexpr int kOutputTimeEdit = 1017;
     static constexpr int kStartupTimer = 0;
 
     DlgAdvance(ui::Dialog* parent, PageHost& host);

@@ -2,14 +2,15 @@
 
 #include "app/resources/ResourceIds.h"
 #include "core/Clock.h"
+#include "pages/DateTimeInput.h"
 #include "pages/SimpleConversion.h"
 
 namespace tickwright {
 
 const ui::MessageMap<DlgSimple>& DlgSimple::GetMessageMap() {
     static const ui::MessageMap<DlgSimple> map = {
-        ui::OnClicked(kToTimestampButton, &DlgSimple::OnBnClickedToTimestamp),
-        ui::OnClicked(kToDateTimeButton, &DlgSimple::OnBnClickedToDateTime),
+        ui::OnClicked(res::IDC_SIMPLE_TO_TIMESTAMP, &DlgSimple::OnBnClickedToTimestamp),
+        ui::OnClicked(res::IDC_SIMPLE_TO_DATETIME, &DlgSimple::OnBnClickedToDateTime),
         ui::OnTimerMessage(&DlgSimple::OnTimer),
     };
     return map;
@@ -19,46 +20,46 @@ DlgSimple::DlgSimple(ui::Dialog* parent, PageHost& host)
     : Dialog(res::IDD_SIMPLE, parent), m_host(host) {}
 
 bool DlgSimple::OnInitDialog() {
-    for (const int edit : {kTimestampEdit, kDateEdit, kTimeEdit}) {
+    for (const int edit : {res::IDC_SIMPLE_TIMESTAMP, res::IDC_SIMPLE_DATE, res::IDC_SIMPLE_TIME}) {
         SetItemFont(edit, m_editFont);
     }
     for (ZoneIndex zone = 0; zone < kZoneCount; ++zone) {
-        ComboAddString(kZoneList, ZoneName(zone));
+        ComboAddString(res::IDC_SIMPLE_ZONE, ZoneName(zone));
     }
-    ComboSetCurSel(kZoneList, DetectLocalZoneIndex());
+    ComboSetCurSel(res::IDC_SIMPLE_ZONE, DetectLocalZoneIndex());
     ShowCurrentTimestamp();
     SetTimer(kStartupTimer, 10);
     return true;
 }
 
 void DlgSimple::OnBnClickedToTimestamp() {
-    const std::u16string date = GetItemText(kDateEdit);
-    const std::u16string time = GetItemText(kTimeEdit);
-    const ZoneIndex zone = ComboGetCurSel(kZoneList);
+    const std::u16string date = GetItemText(res::IDC_SIMPLE_DATE);
+    const std::u16string time = GetItemText(res::IDC_SIMPLE_TIME);
+    const ZoneIndex zone = ComboGetCurSel(res::IDC_SIMPLE_ZONE);
     const ToTimestampResult result = ConvertToTimestamp(date, time, zone, m_host.GetPrecision());
     if (time.empty()) {
-        SetItemText(kTimeEdit, result.effectiveTime);
+        SetItemText(res::IDC_SIMPLE_TIME, result.effectiveTime);
     }
     if (result.message) {
-        MessageBox(*result.message, u"错误", ui::MB_OK | ui::MB_ICONEXCLAMATION);
-        SetItemText(kTimestampEdit, u"-");
+        MessageBox(*result.message, kRefusalCaption, ui::MB_OK | ui::MB_ICONEXCLAMATION);
+        SetItemText(res::IDC_SIMPLE_TIMESTAMP, kRefusedOutputText);
         return;
     }
-    SetItemText(kTimestampEdit, result.timestamp);
+    SetItemText(res::IDC_SIMPLE_TIMESTAMP, result.timestamp);
     m_host.Record(result.record);
 }
 
 void DlgSimple::OnBnClickedToDateTime() {
-    const std::u16string timestamp = GetItemText(kTimestampEdit);
-    const ZoneIndex zone = ComboGetCurSel(kZoneList);
+    const std::u16string timestamp = GetItemText(res::IDC_SIMPLE_TIMESTAMP);
+    const ZoneIndex zone = ComboGetCurSel(res::IDC_SIMPLE_ZONE);
     const ToDateTimeResult result = ConvertToDateTime(timestamp, zone, m_host.GetPrecision());
-    SetItemText(kDateEdit, result.date);
-    SetItemText(kTimeEdit, result.time);
+    SetItemText(res::IDC_SIMPLE_DATE, result.date);
+    SetItemText(res::IDC_SIMPLE_TIME, result.time);
     m_host.Record(result.record);
 }
 
 void DlgSimple::ShowCurrentTimestamp() {
-    SetItemText(kTimestampEdit, PresentTimestampText(m_host.GetPrecision()));
+    SetItemText(res::IDC_SIMPLE_TIMESTAMP, PresentTimestampText(m_host.GetPrecision()));
 }
 
 void DlgSimple::OnTimer(int id) {
@@ -72,9 +73,9 @@ bool DlgSimple::PreTranslateKeyDown(int key) {
     if (key == ui::VK_RETURN) {
         // Enter converts away from the field being edited.
         const int focused = GetFocusId();
-        if (focused == kTimestampEdit) {
+        if (focused == res::IDC_SIMPLE_TIMESTAMP) {
             OnBnClickedToDateTime();
-        } else if (focused == kDateEdit || focused == kTimeEdit) {
+        } else if (focused == res::IDC_SIMPLE_DATE || focused == res::IDC_SIMPLE_TIME) {
             OnBnClickedToTimestamp();
         }
         return true;

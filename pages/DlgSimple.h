@@ -12,12 +12,6 @@ namespace tickwright {
 class DlgSimple : public ui::Dialog {
     UI_DECLARE_MESSAGE_MAP(DlgSimple)
 public:
-    static constexpr int kZoneList = 1016;
-    static constexpr int kTimestampEdit = 1017;
-    static constexpr int kTimeEdit = 1019;
-    static constexpr int kDateEdit = 1020;
-    static constexpr int kToTimestampButton = 1014;  // "<<-"
-    static constexpr int kToDateTimeButton = 1015;   // "->>"
     static constexpr int kStartupTimer = 0;
 
     DlgSimple(ui::Dialog* parent, PageHost& host);

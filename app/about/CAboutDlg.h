@@ -9,9 +9,6 @@ namespace tickwright {
 
 class CAboutDlg : public ui::Dialog {
 public:
-    // Command id of the window-menu item that opens the box.
-    static constexpr int kMenuCommand = 16;
-
     CAboutDlg();
 };
 

@@ -5,7 +5,7 @@
 
 #include "app/resources/ResourceIds.h"
 #include "app/ui/DialogTemplate.h"
-#include "app/ui/Services.h"
+#include "app/ui/ResourceTables.h"
 #include "app/ui/Style.h"
 
 #ifndef TICKWRIGHT_INTRO_URL
@@ -35,7 +35,7 @@ const std::u16string kIntroUrl = TICKWRIGHT_INTRO_URL;
 
 DialogTemplate AboutBox() {
     ControlTemplate icon =
-        Control(-1, ControlClass::Static, u"", kControl | SS_ICON, {14, 14, 20, 20});
+        Control(IDC_STATIC, ControlClass::Static, u"", kControl | SS_ICON, {14, 14, 20, 20});
     icon.iconId = IDR_MAINFRAME;
     return DialogTemplate{
         IDD_ABOUTBOX,
@@ -46,15 +46,16 @@ DialogTemplate AboutBox() {
         {u"MS Shell Dlg", 9},
         {
             icon,
-            Control(-1, ControlClass::Static, u"Tickwright，版本 1.0", kLabel | SS_NOPREFIX,
+            Control(IDC_STATIC, ControlClass::Static, u"Tickwright，版本 1.0", kLabel | SS_NOPREFIX,
                     {42, 14, 114, 8}),
-            Control(-1, ControlClass::Static, u"版权所有 (C) 2026 Tickwright 开发者", kLabel,
-                    {42, 26, 114, 8}),
+            Control(IDC_STATIC, ControlClass::Static, u"版权所有 (C) 2026 Tickwright 开发者",
+                    kLabel, {42, 26, 114, 8}),
             Control(IDOK, ControlClass::Button, u"确定",
                     kControl | BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP, {113, 41, 50, 14}),
-            Control(1008, ControlClass::Link, u"软件简介", kControl | WS_TABSTOP, {41, 38, 30, 14}),
+            Control(IDC_ABOUT_LINK, ControlClass::Link, u"软件简介", kControl | WS_TABSTOP,
+                    {41, 38, 30, 14}),
         },
-        {InitData{1008, {}, kIntroUrl}},
+        {InitData{IDC_ABOUT_LINK, {}, kIntroUrl}},
     };
 }
 
@@ -68,18 +69,23 @@ DialogTemplate MainDialog() {
         216,
         {u"宋体", 9},
         {
-            Control(1008, ControlClass::Link, u"软件简介", kControl | WS_TABSTOP, {5, 9, 38, 11}),
-            Control(-1, ControlClass::Static, u"精确到", kControl, {48, 10, 25, 8}),
-            Control(1005, ControlClass::ComboBox, u"", kZoneList | CBS_SORT, {77, 7, 48, 34}),
-            Control(1010, ControlClass::Button, u"当前时间", kPushButton, {135, 5, 50, 16}),
-            Control(1012, ControlClass::Button, u"切换至高级模式", kPushButton, {203, 5, 69, 16}),
-            Control(1013, ControlClass::ListView, u"",
+            Control(IDC_INTRO_LINK, ControlClass::Link, u"软件简介", kControl | WS_TABSTOP,
+                    {5, 9, 38, 11}),
+            Control(IDC_STATIC, ControlClass::Static, u"精确到", kControl, {48, 10, 25, 8}),
+            Control(IDC_PRECISION, ControlClass::ComboBox, u"", kZoneList | CBS_SORT,
+                    {77, 7, 48, 34}),
+            Control(IDC_CURRENT_TIME, ControlClass::Button, u"当前时间", kPushButton,
+                    {135, 5, 50, 16}),
+            Control(IDC_TOGGLE_MODE, ControlClass::Button, u"切换至高级模式", kPushButton,
+                    {203, 5, 69, 16}),
+            Control(IDC_HISTORY, ControlClass::ListView, u"",
                     kControl | LVS_REPORT | WS_BORDER | WS_TABSTOP, {0, 133, 291, 82}),
-            Control(-1, ControlClass::Static, u"双击复制", kControl, {3, 123, 34, 8}),
-            Control(1020, ControlClass::Static, u"", kControl, {167, 123, 123, 8}),
-            Control(1021, ControlClass::Button, u"清空", kPushButton, {37, 121, 26, 12}),
+            Control(IDC_STATIC, ControlClass::Static, u"双击复制", kControl, {3, 123, 34, 8}),
+            Control(IDC_HISTORY_STATUS, ControlClass::Static, u"", kControl, {167, 123, 123, 8}),
+            Control(IDC_CLEAR, ControlClass::Button, u"清空", kPushButton, {37, 121, 26, 12}),
         },
-        {InitData{1005, {u"秒(s)", u"毫秒(ms)"}, u""}, InitData{1008, {}, kIntroUrl}},
+        {InitData{IDC_PRECISION, {u"秒(s)", u"毫秒(ms)"}, u""},
+         InitData{IDC_INTRO_LINK, {}, kIntroUrl}},
     };
 }
 
@@ -92,15 +98,17 @@ DialogTemplate SimplePage() {
         100,
         {u"宋体", 9},
         {
-            Control(1016, ControlClass::ComboBox, u"", kZoneList, {204, 20, 76, 30}),
-            Control(-1, ControlClass::Static, u"时区", kLabel, {176, 23, 17, 9}),
-            Control(1017, ControlClass::Edit, u"", kEdit, {26, 37, 92, 17}),
-            Control(1019, ControlClass::Edit, u"", kEdit, {203, 67, 77, 17}),
-            Control(1014, ControlClass::Button, u"<<-", kPushButton, {128, 11, 26, 36}),
-            Control(-1, ControlClass::Static, u"Unix时间戳", kLabel, {10, 21, 42, 9}),
-            Control(-1, ControlClass::Static, u"日期时间", kLabel, {165, 59, 36, 9}),
-            Control(1015, ControlClass::Button, u"->>", kPushButton, {127, 59, 26, 36}),
-            Control(1020, ControlClass::Edit, u"", kEdit, {203, 45, 77, 17}),
+            Control(IDC_SIMPLE_ZONE, ControlClass::ComboBox, u"", kZoneList, {204, 20, 76, 30}),
+            Control(IDC_STATIC, ControlClass::Static, u"时区", kLabel, {176, 23, 17, 9}),
+            Control(IDC_SIMPLE_TIMESTAMP, ControlClass::Edit, u"", kEdit, {26, 37, 92, 17}),
+            Control(IDC_SIMPLE_TIME, ControlClass::Edit, u"", kEdit, {203, 67, 77, 17}),
+            Control(IDC_SIMPLE_TO_TIMESTAMP, ControlClass::Button, u"<<-", kPushButton,
+                    {128, 11, 26, 36}),
+            Control(IDC_STATIC, ControlClass::Static, u"Unix时间戳", kLabel, {10, 21, 42, 9}),
+            Control(IDC_STATIC, ControlClass::Static, u"日期时间", kLabel, {165, 59, 36, 9}),
+            Control(IDC_SIMPLE_TO_DATETIME, ControlClass::Button, u"->>", kPushButton,
+                    {127, 59, 26, 36}),
+            Control(IDC_SIMPLE_DATE, ControlClass::Edit, u"", kEdit, {203, 45, 77, 17}),
         },
         {},
     };
@@ -115,25 +123,28 @@ DialogTemplate AdvancedPage() {
         100,
         {u"宋体", 9},
         {
-            Control(1000, ControlClass::ComboBox, u"", kZoneList, {50, 13, 83, 30}),
-            Control(1001, ControlClass::ComboBox, u"", kZoneList, {202, 13, 83, 30}),
-            Control(-1, ControlClass::Button, u"输入", kControl | BS_GROUPBOX, {6, 1, 135, 97}),
-            Control(-1, ControlClass::Button, u"输出", kControl | BS_GROUPBOX, {169, 1, 121, 97}),
-            Control(-1, ControlClass::Static, u"时区", kLabel, {22, 16, 17, 9}),
-            Control(1002, ControlClass::Button, u"时间戳", kControl | BS_AUTORADIOBUTTON,
-                    {12, 36, 34, 11}),
-            Control(1003, ControlClass::Button, u"时间", kControl | BS_AUTORADIOBUTTON,
-                    {13, 68, 35, 11}),
-            Control(1006, ControlClass::Edit, u"", kEdit, {50, 35, 83, 15}),
-            Control(1007, ControlClass::Edit, u"", kEdit, {50, 77, 83, 15}),
-            Control(1016, ControlClass::Edit, u"", kReadOnlyEdit, {202, 32, 83, 15}),
-            Control(1017, ControlClass::Edit, u"", kReadOnlyEdit, {202, 77, 83, 15}),
-            Control(-1, ControlClass::Static, u"时区", kLabel, {177, 16, 17, 9}),
-            Control(-1, ControlClass::Static, u"时间戳", kLabel, {176, 36, 24, 9}),
-            Control(-1, ControlClass::Static, u"时间", kLabel, {180, 68, 17, 9}),
-            Control(1011, ControlClass::Button, u"->>", kPushButton, {143, 28, 24, 43}),
-            Control(1008, ControlClass::Edit, u"", kEdit, {50, 58, 83, 15}),
-            Control(1009, ControlClass::Edit, u"", kReadOnlyEdit, {202, 58, 83, 15}),
+            Control(IDC_INPUT_ZONE, ControlClass::ComboBox, u"", kZoneList, {50, 13, 83, 30}),
+            Control(IDC_OUTPUT_ZONE, ControlClass::ComboBox, u"", kZoneList, {202, 13, 83, 30}),
+            Control(IDC_STATIC, ControlClass::Button, u"输入", kControl | BS_GROUPBOX,
+                    {6, 1, 135, 97}),
+            Control(IDC_STATIC, ControlClass::Button, u"输出", kControl | BS_GROUPBOX,
+                    {169, 1, 121, 97}),
+            Control(IDC_STATIC, ControlClass::Static, u"时区", kLabel, {22, 16, 17, 9}),
+            Control(IDC_SOURCE_TIMESTAMP, ControlClass::Button, u"时间戳",
+                    kControl | BS_AUTORADIOBUTTON, {12, 36, 34, 11}),
+            Control(IDC_SOURCE_DATETIME, ControlClass::Button, u"时间",
+                    kControl | BS_AUTORADIOBUTTON, {13, 68, 35, 11}),
+            Control(IDC_INPUT_TIMESTAMP, ControlClass::Edit, u"", kEdit, {50, 35, 83, 15}),
+            Control(IDC_INPUT_TIME, ControlClass::Edit, u"", kEdit, {50, 77, 83, 15}),
+            Control(IDC_OUTPUT_TIMESTAMP, ControlClass::Edit, u"", kReadOnlyEdit,
+                    {202, 32, 83, 15}),
+            Control(IDC_OUTPUT_TIME, ControlClass::Edit, u"", kReadOnlyEdit, {202, 77, 83, 15}),
+            Control(IDC_STATIC, ControlClass::Static, u"时区", kLabel, {177, 16, 17, 9}),
+            Control(IDC_STATIC, ControlClass::Static, u"时间戳", kLabel, {176, 36, 24, 9}),
+            Control(IDC_STATIC, ControlClass::Static, u"时间", kLabel, {180, 68, 17, 9}),
+            Control(IDC_CONVERT, ControlClass::Button, u"->>", kPushButton, {143, 28, 24, 43}),
+            Control(IDC_INPUT_DATE, ControlClass::Edit, u"", kEdit, {50, 58, 83, 15}),
+            Control(IDC_OUTPUT_DATE, ControlClass::Edit, u"", kReadOnlyEdit, {202, 58, 83, 15}),
         },
         {},
     };
@@ -150,14 +161,15 @@ DialogTemplate ListDetail() {
         {
             Control(IDOK, ControlClass::Button, u"确定", kControl | BS_DEFPUSHBUTTON | WS_TABSTOP,
                     {99, 70, 50, 14}),
-            Control(-1, ControlClass::Static, u"输入:", kControl, {12, 9, 20, 8}),
-            Control(-1, ControlClass::Static, u"输出:", kControl, {12, 30, 20, 8}),
-            Control(-1, ControlClass::Static, u"备注:", kControl, {12, 49, 20, 8}),
-            Control(1007, ControlClass::Edit, u"", kReadOnlyEdit, {99, 7, 137, 14}),
-            Control(1017, ControlClass::Edit, u"", kReadOnlyEdit, {99, 27, 137, 14}),
-            Control(1024, ControlClass::Edit, u"", kEdit, {37, 47, 199, 14}),
-            Control(1025, ControlClass::Edit, u"", kReadOnlyEdit, {37, 7, 56, 14}),
-            Control(1026, ControlClass::Edit, u"", kReadOnlyEdit, {37, 27, 56, 14}),
+            Control(IDC_STATIC, ControlClass::Static, u"输入:", kControl, {12, 9, 20, 8}),
+            Control(IDC_STATIC, ControlClass::Static, u"输出:", kControl, {12, 30, 20, 8}),
+            Control(IDC_STATIC, ControlClass::Static, u"备注:", kControl, {12, 49, 20, 8}),
+            Control(IDC_DETAIL_INPUT, ControlClass::Edit, u"", kReadOnlyEdit, {99, 7, 137, 14}),
+            Control(IDC_DETAIL_OUTPUT, ControlClass::Edit, u"", kReadOnlyEdit, {99, 27, 137, 14}),
+            Control(IDC_DETAIL_NOTE, ControlClass::Edit, u"", kEdit, {37, 47, 199, 14}),
+            Control(IDC_DETAIL_INPUT_ZONE, ControlClass::Edit, u"", kReadOnlyEdit, {37, 7, 56, 14}),
+            Control(IDC_DETAIL_OUTPUT_ZONE, ControlClass::Edit, u"", kReadOnlyEdit,
+                    {37, 27, 56, 14}),
         },
         {},
     };

@@ -2,6 +2,7 @@
 
 #include <QStyleFactory>
 #include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
 
 namespace ui {
 
@@ -21,13 +22,25 @@ int ClassicStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
             return 0;  // list cells keep 1 px of margin a side, not 3
         case PM_ExclusiveIndicatorWidth:
         case PM_ExclusiveIndicatorHeight:
-            return 12;  // a classic radio mark
+            return 12;  // a classic radio mark, with a 3 px gap to its text
         case PM_RadioButtonLabelSpacing:
             return 3;
         default:
             break;
     }
     return QProxyStyle::pixelMetric(metric, option, widget);
+}
+
+void ClassicStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                                 QPainter* painter, const QWidget* widget) const {
+    const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
+    if (element == PE_PanelLineEdit && frame != nullptr && (frame->state & State_ReadOnly) != 0) {
+        QStyleOptionFrame readOnly(*frame);
+        readOnly.palette.setBrush(QPalette::Base, readOnly.palette.window());
+        QProxyStyle::drawPrimitive(element, &readOnly, painter, widget);
+        return;
+    }
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
 
 QRect ClassicStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,

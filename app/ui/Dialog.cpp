@@ -8,28 +8,29 @@
 #include <QMenu>
 
 #include "app/ui/DialogWindow.h"
-#include "app/ui/LayerResources.h"
+#include "app/ui/Fonts.h"
+#include "app/ui/Icons.h"
+#include "app/ui/MainWindow.h"
+#include "app/ui/MessageBoxes.h"
+#include "app/ui/QtText.h"
 #include "app/ui/ReportModelAdapter.h"
 #include "app/ui/ReportView.h"
-#include "app/ui/Services.h"
 
 namespace ui {
 
 namespace {
 
-QString ToQString(std::u16string_view text) {
-    return QString(reinterpret_cast<const QChar*>(text.data()),
-                   static_cast<qsizetype>(text.size()));
+// Control `id` of the dialog as a W, or nullptr when the dialog has no window,
+// no such control, or the control is of another kind.
+template <class W = QWidget>
+W* ControlAs(const Dialog& dialog, int id) {
+    DialogWindow* window = dialog.Window();
+    return window != nullptr ? qobject_cast<W*>(window->Control(id)) : nullptr;
 }
 
-// Text as a classic control hands it out: up to its first NUL.
-std::u16string FromQString(const QString& text) {
-    std::u16string result = text.toStdU16String();
-    const std::size_t nul = result.find(u'\0');
-    if (nul != std::u16string::npos) {
-        result.resize(nul);
-    }
-    return result;
+ReportModelAdapter* AdapterOf(const Dialog& dialog, int id) {
+    auto* view = ControlAs<ReportView>(dialog, id);
+    return view != nullptr ? view->Adapter() : nullptr;
 }
 
 int CompareForSort(const QString& a, const QString& b) {
@@ -153,11 +154,11 @@ std::u16string Dialog::GetWindowText() const {
 }
 
 bool Dialog::HasItem(int id) const {
-    return m_window != nullptr && m_window->Control(id) != nullptr;
+    return ControlAs(*this, id) != nullptr;
 }
 
 std::u16string Dialog::GetItemText(int id) const {
-    QWidget* widget = m_window != nullptr ? m_window->Control(id) : nullptr;
+    QWidget* widget = ControlAs(*this, id);
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         return FromQString(edit->text());
     }
@@ -174,7 +175,7 @@ std::u16string Dialog::GetItemText(int id) const {
 }
 
 void Dialog::SetItemText(int id, std::u16string_view text) {
-    QWidget* widget = m_window != nullptr ? m_window->Control(id) : nullptr;
+    QWidget* widget = ControlAs(*this, id);
     const QString value = ToQString(text);
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         edit->setText(value);
@@ -187,19 +188,19 @@ void Dialog::SetItemText(int id, std::u16string_view text) {
 }
 
 void Dialog::ShowItem(int id, bool show) {
-    if (QWidget* widget = m_window != nullptr ? m_window->Control(id) : nullptr) {
+    if (QWidget* widget = ControlAs(*this, id)) {
         widget->setVisible(show);
     }
 }
 
 void Dialog::MoveItem(int id, const Rect& rect) {
-    if (QWidget* widget = m_window != nullptr ? m_window->Control(id) : nullptr) {
+    if (QWidget* widget = ControlAs(*this, id)) {
         widget->setGeometry(rect.x, rect.y, rect.width, rect.height);
     }
 }
 
 Rect Dialog::GetItemClientRect(int id) const {
-    QWidget* widget = m_window != nullptr ? m_window->Control(id) : nullptr;
+    QWidget* widget = ControlAs(*this, id);
     if (widget == nullptr) {
         return {};
     }
@@ -211,15 +212,13 @@ Rect Dialog::GetItemClientRect(int id) const {
 }
 
 void Dialog::SetItemFont(int id, const FontSpec& fontSpec) {
-    if (QWidget* widget = m_window != nullptr ? m_window->Control(id) : nullptr) {
-        QFont font(QString::fromStdU16String(FamilyForFace(fontSpec.face)));
-        font.setPixelSize(PointsToPixels(fontSpec.pointSize));
-        widget->setFont(font);
+    if (QWidget* widget = ControlAs(*this, id)) {
+        widget->setFont(FontOf(fontSpec));
     }
 }
 
 void Dialog::SetFocusTo(int id) {
-    if (QWidget* widget = m_window != nullptr ? m_window->Control(id) : nullptr) {
+    if (QWidget* widget = ControlAs(*this, id)) {
         widget->setFocus(Qt::OtherFocusReason);
     }
 }
@@ -229,39 +228,32 @@ int Dialog::GetFocusId() const {
 }
 
 bool Dialog::GetCheck(int id) const {
-    auto* button =
-        qobject_cast<QAbstractButton*>(m_window != nullptr ? m_window->Control(id) : nullptr);
+    auto* button = ControlAs<QAbstractButton>(*this, id);
     return button != nullptr && button->isChecked();
 }
 
 void Dialog::SetCheck(int id, bool checked) {
-    auto* button =
-        qobject_cast<QAbstractButton*>(m_window != nullptr ? m_window->Control(id) : nullptr);
+    auto* button = ControlAs<QAbstractButton>(*this, id);
     if (button != nullptr && button->isCheckable()) {
         button->setChecked(checked);
     }
 }
 
 void Dialog::SetReadOnly(int id, bool readOnly) {
-    auto* edit = qobject_cast<QLineEdit*>(m_window != nullptr ? m_window->Control(id) : nullptr);
+    auto* edit = ControlAs<QLineEdit>(*this, id);
     if (edit == nullptr) {
         return;
     }
-    edit->setReadOnly(readOnly);
-    // Read-only fields look like the dialog behind them, as users expect.
-    QPalette palette = edit->palette();
-    palette.setColor(QPalette::Base, readOnly ? m_window->palette().color(QPalette::Window)
-                                              : m_window->palette().color(QPalette::Base));
-    edit->setPalette(palette);
+    edit->setReadOnly(readOnly);  // the style gives it the read-only look
 }
 
 bool Dialog::IsReadOnly(int id) const {
-    auto* edit = qobject_cast<QLineEdit*>(m_window != nullptr ? m_window->Control(id) : nullptr);
+    auto* edit = ControlAs<QLineEdit>(*this, id);
     return edit != nullptr && edit->isReadOnly();
 }
 
 int Dialog::ComboAddString(int id, std::u16string_view text) {
-    auto* combo = qobject_cast<QComboBox*>(m_window != nullptr ? m_window->Control(id) : nullptr);
+    auto* combo = ControlAs<QComboBox>(*this, id);
     if (combo == nullptr) {
         return -1;
     }
@@ -282,61 +274,60 @@ int Dialog::ComboAddString(int id, std::u16string_view text) {
 }
 
 void Dialog::ComboSetCurSel(int id, int index) {
-    auto* combo = qobject_cast<QComboBox*>(m_window != nullptr ? m_window->Control(id) : nullptr);
+    auto* combo = ControlAs<QComboBox>(*this, id);
     if (combo != nullptr) {
         combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
     }
 }
 
 int Dialog::ComboGetCurSel(int id) const {
-    auto* combo = qobject_cast<QComboBox*>(m_window != nullptr ? m_window->Control(id) : nullptr);
+    auto* combo = ControlAs<QComboBox>(*this, id);
     return combo != nullptr ? combo->currentIndex() : -1;
 }
 
 int Dialog::ComboGetCount(int id) const {
-    auto* combo = qobject_cast<QComboBox*>(m_window != nullptr ? m_window->Control(id) : nullptr);
+    auto* combo = ControlAs<QComboBox>(*this, id);
     return combo != nullptr ? combo->count() : 0;
 }
 
 std::u16string Dialog::ComboGetItemText(int id, int index) const {
-    auto* combo = qobject_cast<QComboBox*>(m_window != nullptr ? m_window->Control(id) : nullptr);
+    auto* combo = ControlAs<QComboBox>(*this, id);
     return combo != nullptr ? FromQString(combo->itemText(index)) : std::u16string();
 }
 
 void Dialog::ReportSetModel(int id, ReportModel* model) {
-    if (ReportModelAdapter* adapter = m_window != nullptr ? m_window->Adapter(id) : nullptr) {
+    if (ReportModelAdapter* adapter = AdapterOf(*this, id)) {
         adapter->SetModel(model);
     }
 }
 
 void Dialog::ReportInsertColumn(int id, int column, std::u16string_view heading, int width) {
-    ReportModelAdapter* adapter = m_window != nullptr ? m_window->Adapter(id) : nullptr;
+    ReportModelAdapter* adapter = AdapterOf(*this, id);
     if (adapter == nullptr) {
         return;
     }
     adapter->InsertColumn(column, ToQString(heading));
-    auto* view = static_cast<ReportView*>(m_window->Control(id));
-    view->setColumnWidth(std::clamp(column, 0, adapter->columnCount() - 1), width);
+    ControlAs<ReportView>(*this, id)->setColumnWidth(
+        std::clamp(column, 0, adapter->columnCount() - 1), width);
 }
 
 int Dialog::ReportGetColumnCount(int id) const {
-    ReportModelAdapter* adapter = m_window != nullptr ? m_window->Adapter(id) : nullptr;
+    ReportModelAdapter* adapter = AdapterOf(*this, id);
     return adapter != nullptr ? adapter->columnCount() : 0;
 }
 
 int Dialog::ReportGetColumnWidth(int id, int column) const {
-    auto* view = qobject_cast<ReportView*>(m_window != nullptr ? m_window->Control(id) : nullptr);
+    auto* view = ControlAs<ReportView>(*this, id);
     return view != nullptr ? view->columnWidth(column) : 0;
 }
 
 StyleFlags Dialog::ReportGetExtendedStyle(int id) const {
-    auto* view = qobject_cast<ReportView*>(m_window != nullptr ? m_window->Control(id) : nullptr);
+    auto* view = ControlAs<ReportView>(*this, id);
     return view != nullptr ? view->ExtendedStyle() : 0;
 }
 
 void Dialog::ReportSetExtendedStyle(int id, StyleFlags style) {
-    if (auto* view =
-            qobject_cast<ReportView*>(m_window != nullptr ? m_window->Control(id) : nullptr)) {
+    if (auto* view = ControlAs<ReportView>(*this, id)) {
         view->ApplyExtendedStyle(style);
     }
 }

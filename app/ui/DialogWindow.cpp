@@ -13,19 +13,15 @@
 #include <QTimer>
 
 #include "app/ui/Dialog.h"
-#include "app/ui/LayerResources.h"
+#include "app/ui/Fonts.h"
+#include "app/ui/Icons.h"
 #include "app/ui/LinkButton.h"
-#include "app/ui/ReportModelAdapter.h"
+#include "app/ui/QtText.h"
 #include "app/ui/ReportView.h"
-#include "app/ui/Services.h"
 
 namespace ui {
 
 namespace {
-
-QString ToQString(const std::u16string& text) {
-    return QString::fromStdU16String(text);
-}
 
 bool HasStyle(StyleFlags style, StyleFlags flag) {
     return (style & flag) == flag;
@@ -64,8 +60,7 @@ DialogWindow::DialogWindow(Dialog& owner, const DialogTemplate& dialogTemplate,
         setWindowFlags(Qt::Widget);  // QDialog turns a flagless widget into a window
     }
     setObjectName(QStringLiteral("template%1").arg(dialogTemplate.id));
-    m_font = QFont(ToQString(FamilyForFace(dialogTemplate.font.face)));
-    m_font.setPixelSize(PointsToPixels(dialogTemplate.font.pointSize));
+    m_font = FontOf(dialogTemplate.font);
     setFont(m_font);
     setSizeGripEnabled(false);
     setWindowTitle(ToQString(dialogTemplate.caption));
@@ -146,11 +141,6 @@ QWidget* DialogWindow::CreateControl(const ControlTemplate& control, int& radioG
             auto* edit = new QLineEdit(this);
             edit->setFrame(HasStyle(control.style, WS_BORDER));
             edit->setReadOnly(HasStyle(control.style, ES_READONLY));
-            if (edit->isReadOnly()) {
-                QPalette palette = edit->palette();
-                palette.setColor(QPalette::Base, palette.color(QPalette::Window));
-                edit->setPalette(palette);
-            }
             edit->setFocusPolicy(Qt::StrongFocus);
             return edit;
         }
@@ -189,11 +179,6 @@ QWidget* DialogWindow::CreateButton(const ControlTemplate& control, int radioGro
         // Exclusivity is the layer's, by template group: Qt's would also stop
         // the program from clearing every button of a group.
         radio->setAutoExclusive(false);
-        // A classic radio's mark is 12 px with a 3 px gap; the templates'
-        // widths leave no room for more.
-        radio->setStyleSheet(
-            QStringLiteral("QRadioButton { spacing: 3px; } QRadioButton::indicator { width: 12px; "
-                           "height: 12px; }"));
         radio->setFocusPolicy(Qt::StrongFocus);
         m_radioGroups[radio] = radioGroup;
         const int id = control.id;
@@ -238,7 +223,6 @@ QWidget* DialogWindow::CreateList(const ControlTemplate& control) {
     auto* view = new ReportView(this);
     view->setFrameShape(HasStyle(control.style, WS_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
     view->setFocusPolicy(Qt::StrongFocus);
-    m_adapters[control.id] = view->Adapter();
     const int id = control.id;
     connect(view, &ReportView::DoubleClicked, this, [this, id](int row, int column) {
         if (m_owner != nullptr) {
@@ -279,11 +263,6 @@ int DialogWindow::IdOf(const QWidget* widget) const {
         }
     }
     return 0;
-}
-
-ReportModelAdapter* DialogWindow::Adapter(int id) const {
-    const auto it = m_adapters.find(id);
-    return it != m_adapters.end() ? it->second : nullptr;
 }
 
 void DialogWindow::SetTimer(int id, int milliseconds) {

@@ -16,7 +16,6 @@ class QTimer;
 namespace ui {
 
 class Dialog;
-class ReportModelAdapter;
 
 class DialogWindow : public QDialog {
     Q_OBJECT
@@ -36,7 +35,6 @@ public:
     // Id of the control `widget` belongs to (a combo's inner widgets count as
     // the combo), or 0 when it belongs to no control of this dialog.
     int IdOf(const QWidget* widget) const;
-    ReportModelAdapter* Adapter(int id) const;
     BaseUnits Units() const { return m_units; }
     const QFont& TemplateFont() const { return m_font; }
 
@@ -80,7 +78,6 @@ private:
     std::map<int, QWidget*> m_controls;
     std::map<QWidget*, int> m_radioGroups;
     std::map<int, QTimer*> m_timers;
-    std::map<int, ReportModelAdapter*> m_adapters;
     QMenu* m_windowMenu = nullptr;
     int m_defaultButtonId = 0;
 };

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "app/ui/Services.h"
+#include "app/ui/UrlOpener.h"
 
 namespace ui {
 

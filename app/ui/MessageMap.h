@@ -6,7 +6,7 @@
 //
 //   const ui::MessageMap<DlgSimple>& DlgSimple::GetMessageMap() {
 //       static const ui::MessageMap<DlgSimple> map = {
-//           ui::OnClicked(1014, &DlgSimple::OnBnClickedToTimestamp),
+//           ui::OnClicked(res::IDC_SIMPLE_TO_TIMESTAMP, &DlgSimple::OnBnClickedToTimestamp),
 //           ui::OnTimerMessage(&DlgSimple::OnTimer),
 //       };
 //       return map;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "app/ui/QtText.h"
+
 namespace ui {
 
 ReportModelAdapter::ReportModelAdapter(QObject* parent) : QAbstractTableModel(parent) {}
@@ -43,9 +45,7 @@ QVariant ReportModelAdapter::data(const QModelIndex& index, int role) const {
     if (m_model == nullptr || !index.isValid() || role != Qt::DisplayRole) {
         return {};
     }
-    const std::u16string_view text = m_model->CellText(index.row(), index.column());
-    return QString(reinterpret_cast<const QChar*>(text.data()),
-                   static_cast<qsizetype>(text.size()));
+    return ToQString(m_model->CellText(index.row(), index.column()));
 }
 
 QVariant ReportModelAdapter::headerData(int section, Qt::Orientation orientation, int role) const {

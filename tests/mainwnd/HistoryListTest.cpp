@@ -109,7 +109,7 @@ protected:
     }
     void TearDown() override { m_dialog.ReportSetModel(kList, nullptr); }
 
-    static constexpr int kList = 1013;
+    static constexpr int kList = res::IDC_HISTORY;
     ui::Dialog m_dialog{res::IDD_TICKWRIGHT_DIALOG};
     HistoryList m_history;
     QTableView* m_view = nullptr;

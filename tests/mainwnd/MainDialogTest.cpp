@@ -13,6 +13,7 @@
 #include <QTableView>
 #include <QTimer>
 
+#include "app/ui/MainWindow.h"
 #include "mainwnd/CTickwrightDlg.h"
 #include "tests/pages/PageTestHost.h"
 #include "tests/ui/GuiTestSupport.h"
@@ -23,7 +24,7 @@ namespace {
 using testsupport::PressKey;
 using testsupport::WaitUntil;
 
-constexpr int kList = CTickwrightDlg::kHistoryListId;
+constexpr int kList = res::IDC_HISTORY;
 
 class MainDialog : public ::testing::Test {
 protected:
@@ -66,11 +67,11 @@ protected:
 };
 
 TEST_F(MainDialog, StartsInSimpleModeWithMillisecondsAndAnEmptyHistory) {
-    EXPECT_EQ(m_main.GetItemText(1005), u"毫秒(ms)");
+    EXPECT_EQ(m_main.GetItemText(res::IDC_PRECISION), u"毫秒(ms)");
     EXPECT_EQ(m_main.GetPrecision(), Precision::Milliseconds);
     EXPECT_TRUE(m_main.SimplePage().IsWindowVisible());
     EXPECT_FALSE(m_main.AdvancedPage().IsWindowVisible());
-    EXPECT_EQ(m_main.GetItemText(CTickwrightDlg::kToggleModeButton), u"切换至高级模式");
+    EXPECT_EQ(m_main.GetItemText(res::IDC_TOGGLE_MODE), u"切换至高级模式");
     EXPECT_EQ(m_main.GetWindowText(), u"Tickwright");
     EXPECT_FALSE(m_window->windowIcon().isNull());
     WaitForStartUpClear();
@@ -87,8 +88,8 @@ TEST(MainDialogStartUp, RunsInOrderAndTheClearComesAfterEveryStartUpConversion) 
     auto* list = qobject_cast<QTableView*>(ui::ControlWidget(main, kList));
 
     // The pages initialised while milliseconds were already selected.
-    EXPECT_EQ(main.SimplePage().GetItemText(DlgSimple::kTimestampEdit), u"1700000000123");
-    EXPECT_EQ(main.AdvancedPage().GetItemText(DlgAdvance::kInputTimestampEdit), u"1700000000123");
+    EXPECT_EQ(main.SimplePage().GetItemText(res::IDC_SIMPLE_TIMESTAMP), u"1700000000123");
+    EXPECT_EQ(main.AdvancedPage().GetItemText(res::IDC_INPUT_TIMESTAMP), u"1700000000123");
     // The advanced page's row, added before the list had columns, is there.
     ASSERT_EQ(main.HistoryRowCount(), 1);
     EXPECT_EQ(main.GetHistoryRecord(0).Input, u"1700000000123");
@@ -112,37 +113,37 @@ TEST(MainDialogStartUp, RunsInOrderAndTheClearComesAfterEveryStartUpConversion) 
 
 TEST_F(MainDialog, TogglingTwiceRestoresTheSimplePageAndKeepsTypedFields) {
     WaitForStartUpClear();
-    m_main.SimplePage().SetItemText(DlgSimple::kDateEdit, u"1985-01-01");
-    Click(CTickwrightDlg::kToggleModeButton);
+    m_main.SimplePage().SetItemText(res::IDC_SIMPLE_DATE, u"1985-01-01");
+    Click(res::IDC_TOGGLE_MODE);
     EXPECT_FALSE(m_main.SimplePage().IsWindowVisible());
     EXPECT_TRUE(m_main.AdvancedPage().IsWindowVisible());
-    EXPECT_EQ(m_main.GetItemText(CTickwrightDlg::kToggleModeButton), u"切换至普通模式");
-    m_main.AdvancedPage().SetItemText(DlgAdvance::kInputTimestampEdit, u"42");
-    Click(CTickwrightDlg::kToggleModeButton);
+    EXPECT_EQ(m_main.GetItemText(res::IDC_TOGGLE_MODE), u"切换至普通模式");
+    m_main.AdvancedPage().SetItemText(res::IDC_INPUT_TIMESTAMP, u"42");
+    Click(res::IDC_TOGGLE_MODE);
     EXPECT_TRUE(m_main.SimplePage().IsWindowVisible());
     EXPECT_FALSE(m_main.AdvancedPage().IsWindowVisible());
-    EXPECT_EQ(m_main.GetItemText(CTickwrightDlg::kToggleModeButton), u"切换至高级模式");
-    EXPECT_EQ(m_main.SimplePage().GetItemText(DlgSimple::kDateEdit), u"1985-01-01");
-    Click(CTickwrightDlg::kToggleModeButton);
-    EXPECT_EQ(m_main.AdvancedPage().GetItemText(DlgAdvance::kInputTimestampEdit), u"42");
+    EXPECT_EQ(m_main.GetItemText(res::IDC_TOGGLE_MODE), u"切换至高级模式");
+    EXPECT_EQ(m_main.SimplePage().GetItemText(res::IDC_SIMPLE_DATE), u"1985-01-01");
+    Click(res::IDC_TOGGLE_MODE);
+    EXPECT_EQ(m_main.AdvancedPage().GetItemText(res::IDC_INPUT_TIMESTAMP), u"42");
     EXPECT_EQ(m_main.HistoryRowCount(), 0) << "switching converts nothing";
 }
 
 TEST_F(MainDialog, CurrentTimeAddsOneRowInSimpleModeAndTwoInAdvancedMode) {
     WaitForStartUpClear();
-    Click(CTickwrightDlg::kCurrentTimeButton);
+    Click(res::IDC_CURRENT_TIME);
     ASSERT_EQ(m_main.HistoryRowCount(), 1);
     EXPECT_EQ(m_main.GetHistoryRecord(0).Output, u"2023-11-15 06:13:20.123");
 
-    Click(CTickwrightDlg::kToggleModeButton);
-    Click(CTickwrightDlg::kCurrentTimeButton);
+    Click(res::IDC_TOGGLE_MODE);
+    Click(res::IDC_CURRENT_TIME);
     ASSERT_EQ(m_main.HistoryRowCount(), 3);
     EXPECT_EQ(m_main.GetHistoryRecord(0), m_main.GetHistoryRecord(1))
         << "with the timestamp input chosen the two rows are equal";
 
-    QTest::mouseClick(ui::ControlWidget(m_main.AdvancedPage(), DlgAdvance::kDateTimeRadio),
+    QTest::mouseClick(ui::ControlWidget(m_main.AdvancedPage(), res::IDC_SOURCE_DATETIME),
                       Qt::LeftButton);
-    Click(CTickwrightDlg::kCurrentTimeButton);
+    Click(res::IDC_CURRENT_TIME);
     ASSERT_EQ(m_main.HistoryRowCount(), 5);
     EXPECT_EQ(m_main.GetHistoryRecord(0).Input, u"2023-11-14 22:13:20.123");
     EXPECT_EQ(m_main.GetHistoryRecord(1).Input, u"1700000000123");
@@ -150,22 +151,22 @@ TEST_F(MainDialog, CurrentTimeAddsOneRowInSimpleModeAndTwoInAdvancedMode) {
 
 TEST_F(MainDialog, SecondsChosenInTheSelectorApplyFromTheNextConversion) {
     WaitForStartUpClear();
-    const std::u16string before = m_main.SimplePage().GetItemText(DlgSimple::kTimestampEdit);
-    auto* selector = qobject_cast<QComboBox*>(ui::ControlWidget(m_main, 1005));
+    const std::u16string before = m_main.SimplePage().GetItemText(res::IDC_SIMPLE_TIMESTAMP);
+    auto* selector = qobject_cast<QComboBox*>(ui::ControlWidget(m_main, res::IDC_PRECISION));
     selector->setCurrentIndex(1);
-    EXPECT_EQ(m_main.GetItemText(1005), u"秒(s)");
-    EXPECT_EQ(m_main.SimplePage().GetItemText(DlgSimple::kTimestampEdit), before);
-    Click(CTickwrightDlg::kCurrentTimeButton);
-    EXPECT_EQ(m_main.SimplePage().GetItemText(DlgSimple::kTimestampEdit), u"1700000000");
+    EXPECT_EQ(m_main.GetItemText(res::IDC_PRECISION), u"秒(s)");
+    EXPECT_EQ(m_main.SimplePage().GetItemText(res::IDC_SIMPLE_TIMESTAMP), before);
+    Click(res::IDC_CURRENT_TIME);
+    EXPECT_EQ(m_main.SimplePage().GetItemText(res::IDC_SIMPLE_TIMESTAMP), u"1700000000");
     selector->setCurrentIndex(-1);
     EXPECT_EQ(m_main.GetPrecision(), Precision::Seconds) << "no selection reads as seconds";
 }
 
 TEST_F(MainDialog, EnterAndEscapeOnTheListOrTheTopStripDoNothing) {
     WaitForStartUpClear();
-    Click(CTickwrightDlg::kCurrentTimeButton);
-    for (const int id : {kList, 1005, CTickwrightDlg::kCurrentTimeButton,
-                         CTickwrightDlg::kToggleModeButton, CTickwrightDlg::kClearButton}) {
+    Click(res::IDC_CURRENT_TIME);
+    for (const int id :
+         {kList, res::IDC_PRECISION, res::IDC_CURRENT_TIME, res::IDC_TOGGLE_MODE, res::IDC_CLEAR}) {
         m_main.SetFocusTo(id);
         PressKey(Qt::Key_Return);
         PressKey(Qt::Key_Escape);
@@ -192,9 +193,9 @@ TEST_F(MainDialog, TheListFollowsTheWindowButNeverDropsBelow105Pixels) {
 
 TEST_F(MainDialog, ClearEmptiesTheHistory) {
     WaitForStartUpClear();
-    Click(CTickwrightDlg::kCurrentTimeButton);
-    Click(CTickwrightDlg::kCurrentTimeButton);
-    Click(CTickwrightDlg::kClearButton);
+    Click(res::IDC_CURRENT_TIME);
+    Click(res::IDC_CURRENT_TIME);
+    Click(res::IDC_CLEAR);
     EXPECT_EQ(m_main.HistoryRowCount(), 0);
 }
 
@@ -204,14 +205,18 @@ TEST_F(MainDialog, DoubleClickOpensTheDetailAndOkStoresTheNote) {
     m_main.AddHistoryRecord(static_cast<std::uint32_t>(-1), u"top", 25, u"row");
 
     std::vector<std::u16string> shown;
+    const auto field = [](QWidget* detail, int id) {
+        return detail->findChild<QLineEdit*>(QString::number(id));
+    };
     OnNextModal([&](QWidget* detail) {
-        for (const int id : {1025, 1007, 1026, 1017, 1024}) {
-            shown.push_back(
-                detail->findChild<QLineEdit*>(QString::number(id))->text().toStdU16String());
+        for (const int id :
+             {res::IDC_DETAIL_INPUT_ZONE, res::IDC_DETAIL_INPUT, res::IDC_DETAIL_OUTPUT_ZONE,
+              res::IDC_DETAIL_OUTPUT, res::IDC_DETAIL_NOTE}) {
+            shown.push_back(field(detail, id)->text().toStdU16String());
         }
         EXPECT_EQ(detail->windowTitle(), QStringLiteral("详情"));
-        auto* note = detail->findChild<QLineEdit*>(QStringLiteral("1024"));
-        EXPECT_TRUE(detail->findChild<QLineEdit*>(QStringLiteral("1007"))->isReadOnly());
+        auto* note = field(detail, res::IDC_DETAIL_NOTE);
+        EXPECT_TRUE(field(detail, res::IDC_DETAIL_INPUT)->isReadOnly());
         note->setFocus();
         QTest::keyClicks(note, "checked");
         testsupport::SaveScreenshot(detail, QStringLiteral("detail_dialog"));
@@ -222,10 +227,9 @@ TEST_F(MainDialog, DoubleClickOpensTheDetailAndOkStoresTheNote) {
                                                   u"UTC+00H", u"473412335001", u""}));
     EXPECT_EQ(m_main.GetHistoryRecord(1).Note, u"checked");
 
-    OnNextModal([](QWidget* detail) {
-        EXPECT_EQ(detail->findChild<QLineEdit*>(QStringLiteral("1025"))->text(),
-                  QStringLiteral("UTC_UNKNOWN"));
-        QTest::keyClicks(detail->findChild<QLineEdit*>(QStringLiteral("1024")), "lost");
+    OnNextModal([&](QWidget* detail) {
+        EXPECT_EQ(field(detail, res::IDC_DETAIL_INPUT_ZONE)->text(), QStringLiteral("UTC_UNKNOWN"));
+        QTest::keyClicks(field(detail, res::IDC_DETAIL_NOTE), "lost");
         PressKey(Qt::Key_Escape);
     });
     DoubleClickRow(0);
@@ -280,10 +284,10 @@ TEST_F(MainDialog, TheWindowMenuEndsWithAboutWhichOpensTheAboutBox) {
 
 TEST_F(MainDialog, ScreenshotsOfEachMode) {
     WaitForStartUpClear();
-    Click(CTickwrightDlg::kCurrentTimeButton);
+    Click(res::IDC_CURRENT_TIME);
     ASSERT_TRUE(testsupport::SaveScreenshot(m_window, QStringLiteral("main_simple_mode")));
-    Click(CTickwrightDlg::kToggleModeButton);
-    Click(CTickwrightDlg::kCurrentTimeButton);
+    Click(res::IDC_TOGGLE_MODE);
+    Click(res::IDC_CURRENT_TIME);
     ASSERT_TRUE(testsupport::SaveScreenshot(m_window, QStringLiteral("main_advanced_mode")));
 
     // The real error box, as a user sees it.
@@ -293,13 +297,12 @@ TEST_F(MainDialog, ScreenshotsOfEachMode) {
         testsupport::SaveScreenshot(box, QStringLiteral("error_box"));
         PressKey(Qt::Key_Return);
     });
-    QTest::mouseClick(ui::ControlWidget(m_main.AdvancedPage(), DlgAdvance::kDateTimeRadio),
+    QTest::mouseClick(ui::ControlWidget(m_main.AdvancedPage(), res::IDC_SOURCE_DATETIME),
                       Qt::LeftButton);
-    m_main.AdvancedPage().SetItemText(DlgAdvance::kInputDateEdit, u"1985-02-30-");
-    QTest::mouseClick(ui::ControlWidget(m_main.AdvancedPage(), DlgAdvance::kConvertButton),
-                      Qt::LeftButton);
+    m_main.AdvancedPage().SetItemText(res::IDC_INPUT_DATE, u"1985-02-30-");
+    QTest::mouseClick(ui::ControlWidget(m_main.AdvancedPage(), res::IDC_CONVERT), Qt::LeftButton);
     EXPECT_EQ(text, QStringLiteral("请输入正确的日期!\n例:1985-01-01"));
-    EXPECT_EQ(m_main.AdvancedPage().GetItemText(DlgAdvance::kOutputTimeEdit), u"-");
+    EXPECT_EQ(m_main.AdvancedPage().GetItemText(res::IDC_OUTPUT_TIME), u"-");
 }
 
 }  // namespace

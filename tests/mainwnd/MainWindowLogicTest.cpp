@@ -44,12 +44,10 @@ TEST(MainWindowLogic, ToggleAndCurrentTimeAndKeys) {
     EXPECT_EQ(toSimple.toggleText, u"切换至高级模式");
 
     using A = PageAction;
-    EXPECT_EQ(CurrentTimeActions(true, false),
+    EXPECT_EQ(CurrentTimeActions(true),
               (std::vector<A>{A::SimpleShowCurrentTimestamp, A::SimpleToDateTime}));
-    EXPECT_EQ(CurrentTimeActions(false, true),
-              (std::vector<A>{A::AdvancedFillWithCurrentTime, A::AdvancedConvertTimestampInput}));
-    EXPECT_EQ(CurrentTimeActions(false, false),
-              (std::vector<A>{A::AdvancedFillWithCurrentTime, A::AdvancedConvertDateTimeInput}));
+    EXPECT_EQ(CurrentTimeActions(false),
+              (std::vector<A>{A::AdvancedFillWithCurrentTime, A::AdvancedRunConversion}));
 
     EXPECT_TRUE(SwallowsKey(ui::VK_RETURN));
     EXPECT_TRUE(SwallowsKey(ui::VK_ESCAPE));

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "core/TextParsing.h"
 #include "pages/AdvancedConversion.h"
+#include "pages/DateTimeInput.h"
 
 namespace tickwright {
 namespace {

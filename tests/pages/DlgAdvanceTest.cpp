@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/TextParsing.h"
+#include "pages/DateTimeInput.h"
 #include "pages/DlgAdvance.h"
 #include "tests/pages/PageTestHost.h"
 
@@ -9,7 +9,6 @@ namespace {
 
 using testsupport::PressKey;
 using testsupport::Record;
-using D = DlgAdvance;
 
 class AdvancedPage : public ::testing::Test {
 protected:
@@ -26,16 +25,17 @@ protected:
     std::u16string Text(int id) const { return m_page.GetItemText(id); }
     std::vector<std::u16string> Fields() const {
         std::vector<std::u16string> texts;
-        for (const int id : {D::kInputTimestampEdit, D::kInputDateEdit, D::kInputTimeEdit,
-                             D::kOutputTimestampEdit, D::kOutputDateEdit, D::kOutputTimeEdit}) {
+        for (const int id :
+             {res::IDC_INPUT_TIMESTAMP, res::IDC_INPUT_DATE, res::IDC_INPUT_TIME,
+              res::IDC_OUTPUT_TIMESTAMP, res::IDC_OUTPUT_DATE, res::IDC_OUTPUT_TIME}) {
             texts.push_back(Text(id));
         }
         return texts;
     }
     void ChooseDateTimeInput(const char16_t* date, const char16_t* time) {
-        Click(D::kDateTimeRadio);
-        m_page.SetItemText(D::kInputDateEdit, date);
-        m_page.SetItemText(D::kInputTimeEdit, time);
+        Click(res::IDC_SOURCE_DATETIME);
+        m_page.SetItemText(res::IDC_INPUT_DATE, date);
+        m_page.SetItemText(res::IDC_INPUT_TIME, time);
     }
 
     testsupport::FixedClock m_clock;
@@ -46,15 +46,15 @@ protected:
 TEST_F(AdvancedPage, StartsFilledWithThePresentAndConvertsItAgainOnce) {
     // No event loop may run before the first look: the start-up timer is 10 ms.
     ASSERT_TRUE(m_page.Create());
-    EXPECT_EQ(m_page.ComboGetCount(D::kInputZoneList), 25);
-    EXPECT_EQ(m_page.ComboGetCount(D::kOutputZoneList), 25);
-    EXPECT_EQ(m_page.ComboGetCurSel(D::kInputZoneList), 12);
-    EXPECT_EQ(m_page.ComboGetCurSel(D::kOutputZoneList), 20);
-    EXPECT_TRUE(m_page.GetCheck(D::kTimestampRadio));
-    EXPECT_FALSE(m_page.GetCheck(D::kDateTimeRadio));
-    EXPECT_FALSE(m_page.IsReadOnly(D::kInputTimestampEdit));
-    EXPECT_TRUE(m_page.IsReadOnly(D::kInputDateEdit));
-    EXPECT_TRUE(m_page.IsReadOnly(D::kInputTimeEdit));
+    EXPECT_EQ(m_page.ComboGetCount(res::IDC_INPUT_ZONE), 25);
+    EXPECT_EQ(m_page.ComboGetCount(res::IDC_OUTPUT_ZONE), 25);
+    EXPECT_EQ(m_page.ComboGetCurSel(res::IDC_INPUT_ZONE), 12);
+    EXPECT_EQ(m_page.ComboGetCurSel(res::IDC_OUTPUT_ZONE), 20);
+    EXPECT_TRUE(m_page.GetCheck(res::IDC_SOURCE_TIMESTAMP));
+    EXPECT_FALSE(m_page.GetCheck(res::IDC_SOURCE_DATETIME));
+    EXPECT_FALSE(m_page.IsReadOnly(res::IDC_INPUT_TIMESTAMP));
+    EXPECT_TRUE(m_page.IsReadOnly(res::IDC_INPUT_DATE));
+    EXPECT_TRUE(m_page.IsReadOnly(res::IDC_INPUT_TIME));
     EXPECT_EQ(Fields(),
               (std::vector<std::u16string>{u"1700000000123", u"2023-11-14", u"22:13:20.123",
                                            u"1700028800123", u"2023-11-15", u"06:13:20.123"}));
@@ -73,16 +73,16 @@ TEST_F(AdvancedPage, RadioButtonsSwapEditableFieldsAndConvertNothing) {
     StartPage();
     WaitForStartUpConversions();
     const auto before = Fields();
-    Click(D::kDateTimeRadio);
-    EXPECT_FALSE(m_page.GetCheck(D::kTimestampRadio));
-    EXPECT_TRUE(m_page.GetCheck(D::kDateTimeRadio));
-    EXPECT_TRUE(m_page.IsReadOnly(D::kInputTimestampEdit));
-    EXPECT_FALSE(m_page.IsReadOnly(D::kInputDateEdit));
-    EXPECT_FALSE(m_page.IsReadOnly(D::kInputTimeEdit));
-    EXPECT_TRUE(m_page.IsReadOnly(D::kOutputTimestampEdit)) << "output fields stay read-only";
-    Click(D::kTimestampRadio);
-    EXPECT_TRUE(m_page.GetCheck(D::kTimestampRadio));
-    EXPECT_FALSE(m_page.IsReadOnly(D::kInputTimestampEdit));
+    Click(res::IDC_SOURCE_DATETIME);
+    EXPECT_FALSE(m_page.GetCheck(res::IDC_SOURCE_TIMESTAMP));
+    EXPECT_TRUE(m_page.GetCheck(res::IDC_SOURCE_DATETIME));
+    EXPECT_TRUE(m_page.IsReadOnly(res::IDC_INPUT_TIMESTAMP));
+    EXPECT_FALSE(m_page.IsReadOnly(res::IDC_INPUT_DATE));
+    EXPECT_FALSE(m_page.IsReadOnly(res::IDC_INPUT_TIME));
+    EXPECT_TRUE(m_page.IsReadOnly(res::IDC_OUTPUT_TIMESTAMP)) << "output fields stay read-only";
+    Click(res::IDC_SOURCE_TIMESTAMP);
+    EXPECT_TRUE(m_page.GetCheck(res::IDC_SOURCE_TIMESTAMP));
+    EXPECT_FALSE(m_page.IsReadOnly(res::IDC_INPUT_TIMESTAMP));
     EXPECT_EQ(Fields(), before);
     EXPECT_EQ(m_host.history.RowCount(), 0);
 }
@@ -90,10 +90,10 @@ TEST_F(AdvancedPage, RadioButtonsSwapEditableFieldsAndConvertNothing) {
 TEST_F(AdvancedPage, ConvertsFromADateAndTimeBetweenTwoZones) {
     StartPage();
     WaitForStartUpConversions();
-    m_page.ComboSetCurSel(D::kInputZoneList, 20);
-    m_page.ComboSetCurSel(D::kOutputZoneList, 12);
+    m_page.ComboSetCurSel(res::IDC_INPUT_ZONE, 20);
+    m_page.ComboSetCurSel(res::IDC_OUTPUT_ZONE, 12);
     ChooseDateTimeInput(u"1985-01-01", u"15:25:35.001");
-    Click(D::kConvertButton);
+    Click(res::IDC_CONVERT);
     EXPECT_EQ(Fields(),
               (std::vector<std::u16string>{u"473441135001", u"1985-01-01", u"15:25:35.001",
                                            u"473412335001", u"1985-01-01", u"07:25:35.001"}));
@@ -101,29 +101,29 @@ TEST_F(AdvancedPage, ConvertsFromADateAndTimeBetweenTwoZones) {
                                     u"1985-01-01 07:25:35.001"));
 
     m_host.precision = Precision::Seconds;
-    Click(D::kConvertButton);
-    EXPECT_EQ(Text(D::kInputTimestampEdit), u"473441135");
-    EXPECT_EQ(Text(D::kOutputTimestampEdit), u"473412335");
-    EXPECT_EQ(Text(D::kOutputTimeEdit), u"07:25:35");
+    Click(res::IDC_CONVERT);
+    EXPECT_EQ(Text(res::IDC_INPUT_TIMESTAMP), u"473441135");
+    EXPECT_EQ(Text(res::IDC_OUTPUT_TIMESTAMP), u"473412335");
+    EXPECT_EQ(Text(res::IDC_OUTPUT_TIME), u"07:25:35");
     EXPECT_EQ(m_host.Row(0).Input, u"1985-01-01 15:25:35.001");
 }
 
 TEST_F(AdvancedPage, EnterFromAnyControlConvertsByTheRadioButtonsAndEscapeDoesNothing) {
     StartPage();
     WaitForStartUpConversions();
-    m_page.SetItemText(D::kInputTimestampEdit, u"0");
-    m_page.ComboSetCurSel(D::kInputZoneList, 0);
-    m_page.ComboSetCurSel(D::kOutputZoneList, 24);
-    for (const int id :
-         {D::kInputZoneList, D::kTimestampRadio, D::kConvertButton, D::kOutputTimestampEdit}) {
+    m_page.SetItemText(res::IDC_INPUT_TIMESTAMP, u"0");
+    m_page.ComboSetCurSel(res::IDC_INPUT_ZONE, 0);
+    m_page.ComboSetCurSel(res::IDC_OUTPUT_ZONE, 24);
+    for (const int id : {res::IDC_INPUT_ZONE, res::IDC_SOURCE_TIMESTAMP, res::IDC_CONVERT,
+                         res::IDC_OUTPUT_TIMESTAMP}) {
         m_page.SetFocusTo(id);
         PressKey(Qt::Key_Return);
     }
     ASSERT_EQ(m_host.history.RowCount(), 4);
     EXPECT_EQ(m_host.Row(0), Record(u"UTC-12H", u"0", u"UTC+12H", u"1970-01-02 00:00:00.000"));
-    EXPECT_EQ(Text(D::kOutputTimestampEdit), u"86400000");
+    EXPECT_EQ(Text(res::IDC_OUTPUT_TIMESTAMP), u"86400000");
 
-    m_page.SetFocusTo(D::kInputTimestampEdit);
+    m_page.SetFocusTo(res::IDC_INPUT_TIMESTAMP);
     PressKey(Qt::Key_Escape);
     PressKey(Qt::Key_Escape);
     EXPECT_EQ(m_host.history.RowCount(), 4);
@@ -148,17 +148,17 @@ TEST_F(AdvancedPage, AnErrorLeavesThePreviousOutputAndADashInTheTimeField) {
     for (const Case& c : cases) {
         testsupport::MessageBoxRecorder boxes;
         ChooseDateTimeInput(c.date, c.time);
-        Click(D::kConvertButton);
+        Click(res::IDC_CONVERT);
         ASSERT_EQ(boxes.boxes.size(), 1u);
         EXPECT_EQ(boxes.boxes[0].caption, u"错误");
         EXPECT_EQ(boxes.boxes[0].text, c.message);
         EXPECT_EQ(boxes.boxes[0].style, ui::MB_OK | ui::MB_ICONEXCLAMATION);
-        EXPECT_EQ(Text(D::kInputTimeEdit), c.timeAfter);
-        EXPECT_EQ(Text(D::kInputDateEdit), c.date);
-        EXPECT_EQ(Text(D::kOutputTimeEdit), u"-");
-        EXPECT_EQ(Text(D::kInputTimestampEdit), before[0]);
-        EXPECT_EQ(Text(D::kOutputTimestampEdit), before[3]);
-        EXPECT_EQ(Text(D::kOutputDateEdit), before[4]);
+        EXPECT_EQ(Text(res::IDC_INPUT_TIME), c.timeAfter);
+        EXPECT_EQ(Text(res::IDC_INPUT_DATE), c.date);
+        EXPECT_EQ(Text(res::IDC_OUTPUT_TIME), u"-");
+        EXPECT_EQ(Text(res::IDC_INPUT_TIMESTAMP), before[0]);
+        EXPECT_EQ(Text(res::IDC_OUTPUT_TIMESTAMP), before[3]);
+        EXPECT_EQ(Text(res::IDC_OUTPUT_DATE), before[4]);
     }
     EXPECT_EQ(m_host.history.RowCount(), 0);
 }
@@ -168,12 +168,12 @@ TEST_F(AdvancedPage, PresentTimeFillConvertsTheTimestampWhateverTheInputKind) {
     WaitForStartUpConversions();
     ChooseDateTimeInput(u"1999-12-31", u"23:59:59");
     m_page.FillWithCurrentTime();
-    EXPECT_EQ(Text(D::kInputTimestampEdit), u"1700000000123");
-    EXPECT_EQ(Text(D::kInputDateEdit), u"2023-11-14");
-    EXPECT_EQ(Text(D::kInputTimeEdit), u"22:13:20.123");
+    EXPECT_EQ(Text(res::IDC_INPUT_TIMESTAMP), u"1700000000123");
+    EXPECT_EQ(Text(res::IDC_INPUT_DATE), u"2023-11-14");
+    EXPECT_EQ(Text(res::IDC_INPUT_TIME), u"22:13:20.123");
     ASSERT_EQ(m_host.history.RowCount(), 1);
     EXPECT_EQ(m_host.Row(0).Input, u"1700000000123");
-    EXPECT_TRUE(m_page.GetCheck(D::kDateTimeRadio)) << "the input kind is untouched";
+    EXPECT_TRUE(m_page.GetCheck(res::IDC_SOURCE_DATETIME)) << "the input kind is untouched";
 
     m_page.RunConversion();  // what the current-time button does next
     ASSERT_EQ(m_host.history.RowCount(), 2);
@@ -185,10 +185,10 @@ TEST_F(AdvancedPage, AChangedPrecisionTakesEffectAtTheNextConversionOnly) {
     WaitForStartUpConversions();
     const auto before = Fields();
     m_host.precision = Precision::Seconds;
-    QTest::keyClick(ui::ControlWidget(m_page, D::kOutputZoneList), Qt::Key_Up);
+    QTest::keyClick(ui::ControlWidget(m_page, res::IDC_OUTPUT_ZONE), Qt::Key_Up);
     EXPECT_EQ(Fields(), before);
-    m_page.SetItemText(D::kInputTimestampEdit, u"1700000000");
-    Click(D::kConvertButton);
+    m_page.SetItemText(res::IDC_INPUT_TIMESTAMP, u"1700000000");
+    Click(res::IDC_CONVERT);
     EXPECT_EQ(Fields(), (std::vector<std::u16string>{u"1700000000", u"2023-11-14", u"22:13:20",
                                                      u"1700025200", u"2023-11-15", u"05:13:20"}));
 }
@@ -202,20 +202,20 @@ TEST_F(AdvancedPage, ExtremeAndHugeInputsConvertWithoutHarm) {
           std::u16string(10000, u'7')}) {
         for (const Precision precision : {Precision::Milliseconds, Precision::Seconds}) {
             m_host.precision = precision;
-            m_page.SetItemText(D::kInputTimestampEdit, text);
-            m_page.ComboSetCurSel(D::kInputZoneList, 0);
-            m_page.ComboSetCurSel(D::kOutputZoneList, 24);
-            Click(D::kConvertButton);
+            m_page.SetItemText(res::IDC_INPUT_TIMESTAMP, text);
+            m_page.ComboSetCurSel(res::IDC_INPUT_ZONE, 0);
+            m_page.ComboSetCurSel(res::IDC_OUTPUT_ZONE, 24);
+            Click(res::IDC_CONVERT);
             EXPECT_EQ(m_host.Row(0).Input, text);
         }
     }
     m_host.precision = Precision::Milliseconds;
-    m_page.SetItemText(D::kInputTimestampEdit, u"-86400001");
-    Click(D::kConvertButton);
-    EXPECT_EQ(Text(D::kInputDateEdit), u"1969-12-30");
-    EXPECT_EQ(Text(D::kInputTimeEdit), u"23:59:59.999");
-    EXPECT_EQ(Text(D::kOutputDateEdit), u"1969-12-31");
-    EXPECT_EQ(Text(D::kOutputTimestampEdit), u"-1");
+    m_page.SetItemText(res::IDC_INPUT_TIMESTAMP, u"-86400001");
+    Click(res::IDC_CONVERT);
+    EXPECT_EQ(Text(res::IDC_INPUT_DATE), u"1969-12-30");
+    EXPECT_EQ(Text(res::IDC_INPUT_TIME), u"23:59:59.999");
+    EXPECT_EQ(Text(res::IDC_OUTPUT_DATE), u"1969-12-31");
+    EXPECT_EQ(Text(res::IDC_OUTPUT_TIMESTAMP), u"-1");
 }
 
 TEST_F(AdvancedPage, Screenshots) {
@@ -225,7 +225,7 @@ TEST_F(AdvancedPage, Screenshots) {
         testsupport::SaveScreenshot(ui::WidgetOf(m_page), QStringLiteral("advanced_page_startup")));
     testsupport::MessageBoxRecorder boxes;
     ChooseDateTimeInput(u"1985-01-01", u"25:00");
-    Click(D::kConvertButton);
+    Click(res::IDC_CONVERT);
     ASSERT_TRUE(testsupport::SaveScreenshot(ui::WidgetOf(m_page),
                                             QStringLiteral("advanced_page_after_error")));
 }

@@ -3,7 +3,7 @@
 #include <QComboBox>
 #include <QPushButton>
 
-#include "core/TextParsing.h"
+#include "pages/DateTimeInput.h"
 #include "pages/DlgSimple.h"
 #include "tests/pages/PageTestHost.h"
 
@@ -26,8 +26,8 @@ protected:
     }
     void Click(int id) { QTest::mouseClick(ui::ControlWidget(m_page, id), Qt::LeftButton); }
     void Fill(const char16_t* date, const char16_t* time) {
-        m_page.SetItemText(DlgSimple::kDateEdit, date);
-        m_page.SetItemText(DlgSimple::kTimeEdit, time);
+        m_page.SetItemText(res::IDC_SIMPLE_DATE, date);
+        m_page.SetItemText(res::IDC_SIMPLE_TIME, time);
     }
     std::u16string Text(int id) const { return m_page.GetItemText(id); }
 
@@ -39,20 +39,20 @@ protected:
 TEST_F(SimplePage, StartsWithThePresentTimestampThenConvertsItOnce) {
     // No event loop may run before the first look: the start-up timer is 10 ms.
     ASSERT_TRUE(m_page.Create());
-    EXPECT_EQ(m_page.ComboGetCount(DlgSimple::kZoneList), 25);
-    EXPECT_EQ(m_page.ComboGetItemText(DlgSimple::kZoneList, 0), u"UTC-12H");
-    EXPECT_EQ(m_page.ComboGetItemText(DlgSimple::kZoneList, 24), u"UTC+12H");
-    EXPECT_EQ(m_page.ComboGetCurSel(DlgSimple::kZoneList), 20) << "the tests' TZ is UTC+08:00";
-    EXPECT_EQ(Text(DlgSimple::kTimestampEdit), u"1700000000123");
-    EXPECT_EQ(Text(DlgSimple::kDateEdit), u"");
-    EXPECT_EQ(Text(DlgSimple::kTimeEdit), u"");
+    EXPECT_EQ(m_page.ComboGetCount(res::IDC_SIMPLE_ZONE), 25);
+    EXPECT_EQ(m_page.ComboGetItemText(res::IDC_SIMPLE_ZONE, 0), u"UTC-12H");
+    EXPECT_EQ(m_page.ComboGetItemText(res::IDC_SIMPLE_ZONE, 24), u"UTC+12H");
+    EXPECT_EQ(m_page.ComboGetCurSel(res::IDC_SIMPLE_ZONE), 20) << "the tests' TZ is UTC+08:00";
+    EXPECT_EQ(Text(res::IDC_SIMPLE_TIMESTAMP), u"1700000000123");
+    EXPECT_EQ(Text(res::IDC_SIMPLE_DATE), u"");
+    EXPECT_EQ(Text(res::IDC_SIMPLE_TIME), u"");
     EXPECT_EQ(m_host.history.RowCount(), 0);
     EXPECT_TRUE(m_page.IsTimerRunning(DlgSimple::kStartupTimer));
 
     ASSERT_TRUE(testsupport::WaitUntil([&] { return m_host.history.RowCount() == 1; }));
     EXPECT_FALSE(m_page.IsTimerRunning(DlgSimple::kStartupTimer));
-    EXPECT_EQ(Text(DlgSimple::kDateEdit), u"2023-11-15");
-    EXPECT_EQ(Text(DlgSimple::kTimeEdit), u"06:13:20.123");
+    EXPECT_EQ(Text(res::IDC_SIMPLE_DATE), u"2023-11-15");
+    EXPECT_EQ(Text(res::IDC_SIMPLE_TIME), u"06:13:20.123");
     EXPECT_EQ(m_host.Row(0),
               Record(u"UTC+00H", u"1700000000123", u"UTC+08H", u"2023-11-15 06:13:20.123"));
     QTest::qWait(30);
@@ -72,7 +72,7 @@ TEST_F(SimplePage, PresetsTheZoneOfTheMachine) {
     });
     StartPage();
     SetLocalTimeSource(nullptr);
-    EXPECT_EQ(m_page.ComboGetCurSel(DlgSimple::kZoneList), 9);
+    EXPECT_EQ(m_page.ComboGetCurSel(res::IDC_SIMPLE_ZONE), 9);
 }
 
 TEST_F(SimplePage, ButtonsAndEnterConvertByTheFocusedField) {
@@ -80,46 +80,46 @@ TEST_F(SimplePage, ButtonsAndEnterConvertByTheFocusedField) {
     WaitForStartUpConversion();
 
     Fill(u"1985-01-01", u"15:25:35.001");
-    Click(DlgSimple::kToTimestampButton);
-    EXPECT_EQ(Text(DlgSimple::kTimestampEdit), u"473412335001");
+    Click(res::IDC_SIMPLE_TO_TIMESTAMP);
+    EXPECT_EQ(Text(res::IDC_SIMPLE_TIMESTAMP), u"473412335001");
     EXPECT_EQ(m_host.Row(0),
               Record(u"UTC+08H", u"1985-01-01 15:25:35.001", u"UTC+00H", u"473412335001"));
 
     m_host.precision = Precision::Seconds;
-    m_page.SetItemText(DlgSimple::kTimestampEdit, u"473412335");
-    m_page.SetFocusTo(DlgSimple::kTimestampEdit);
+    m_page.SetItemText(res::IDC_SIMPLE_TIMESTAMP, u"473412335");
+    m_page.SetFocusTo(res::IDC_SIMPLE_TIMESTAMP);
     PressKey(Qt::Key_Return);
-    EXPECT_EQ(Text(DlgSimple::kDateEdit), u"1985-01-01");
-    EXPECT_EQ(Text(DlgSimple::kTimeEdit), u"15:25:35");
+    EXPECT_EQ(Text(res::IDC_SIMPLE_DATE), u"1985-01-01");
+    EXPECT_EQ(Text(res::IDC_SIMPLE_TIME), u"15:25:35");
     EXPECT_EQ(m_host.history.RowCount(), 2);
 
-    m_page.SetFocusTo(DlgSimple::kTimeEdit);
+    m_page.SetFocusTo(res::IDC_SIMPLE_TIME);
     PressKey(Qt::Key_Return);
-    EXPECT_EQ(Text(DlgSimple::kTimestampEdit), u"473412335");
+    EXPECT_EQ(Text(res::IDC_SIMPLE_TIMESTAMP), u"473412335");
     EXPECT_EQ(m_host.Row(0).Input, u"1985-01-01 15:25:35");
-    m_page.SetFocusTo(DlgSimple::kDateEdit);
+    m_page.SetFocusTo(res::IDC_SIMPLE_DATE);
     PressKey(Qt::Key_Return);
     EXPECT_EQ(m_host.history.RowCount(), 4);
 
-    Click(DlgSimple::kToDateTimeButton);
+    Click(res::IDC_SIMPLE_TO_DATETIME);
     EXPECT_EQ(m_host.history.RowCount(), 5);
 }
 
 TEST_F(SimplePage, EnterOnTheSelectorOrAButtonAndEscapeAnywhereDoNothing) {
     StartPage();
     WaitForStartUpConversion();
-    const std::u16string before = Text(DlgSimple::kTimestampEdit);
+    const std::u16string before = Text(res::IDC_SIMPLE_TIMESTAMP);
     for (const int id :
-         {DlgSimple::kZoneList, DlgSimple::kToTimestampButton, DlgSimple::kToDateTimeButton}) {
+         {res::IDC_SIMPLE_ZONE, res::IDC_SIMPLE_TO_TIMESTAMP, res::IDC_SIMPLE_TO_DATETIME}) {
         m_page.SetFocusTo(id);
         PressKey(Qt::Key_Return);
     }
-    for (const int id : {DlgSimple::kTimestampEdit, DlgSimple::kDateEdit, DlgSimple::kZoneList}) {
+    for (const int id : {res::IDC_SIMPLE_TIMESTAMP, res::IDC_SIMPLE_DATE, res::IDC_SIMPLE_ZONE}) {
         m_page.SetFocusTo(id);
         PressKey(Qt::Key_Escape);
     }
     EXPECT_EQ(m_host.history.RowCount(), 0);
-    EXPECT_EQ(Text(DlgSimple::kTimestampEdit), before);
+    EXPECT_EQ(Text(res::IDC_SIMPLE_TIMESTAMP), before);
     EXPECT_TRUE(m_page.IsWindowVisible());
     EXPECT_TRUE(m_host.IsWindowVisible());
 }
@@ -143,20 +143,20 @@ TEST_F(SimplePage, RefusedInputShowsTheErrorBoxThenADash) {
     for (const Case& c : cases) {
         testsupport::MessageBoxRecorder boxes;
         Fill(c.date, c.time);
-        Click(DlgSimple::kToTimestampButton);
+        Click(res::IDC_SIMPLE_TO_TIMESTAMP);
         ASSERT_EQ(boxes.boxes.size(), 1u) << c.why;
         EXPECT_EQ(boxes.boxes[0].caption, u"错误");
         EXPECT_EQ(boxes.boxes[0].text, c.message) << c.why;
         EXPECT_EQ(boxes.boxes[0].style, ui::MB_OK | ui::MB_ICONEXCLAMATION);
         EXPECT_EQ(boxes.boxes[0].owner, &m_page);
-        EXPECT_EQ(Text(DlgSimple::kTimestampEdit), u"-") << c.why;
-        EXPECT_EQ(Text(DlgSimple::kDateEdit), c.date) << c.why;
-        EXPECT_EQ(Text(DlgSimple::kTimeEdit), c.timeAfter) << c.why;
+        EXPECT_EQ(Text(res::IDC_SIMPLE_TIMESTAMP), u"-") << c.why;
+        EXPECT_EQ(Text(res::IDC_SIMPLE_DATE), c.date) << c.why;
+        EXPECT_EQ(Text(res::IDC_SIMPLE_TIME), c.timeAfter) << c.why;
     }
     EXPECT_EQ(m_host.history.RowCount(), 0);
 
     // The dash converts like any text without digits.
-    Click(DlgSimple::kToDateTimeButton);
+    Click(res::IDC_SIMPLE_TO_DATETIME);
     EXPECT_EQ(m_host.Row(0), Record(u"UTC+00H", u"-", u"UTC+08H", u"1970-01-01 08:00:00.000"));
 }
 
@@ -166,20 +166,20 @@ TEST_F(SimplePage, AChangedPrecisionOrZoneTakesEffectAtTheNextConversionOnly) {
     Fill(u"1970-01-01", u"08:00:01.999");
     const int readsBefore = m_host.precisionReads;
     m_host.precision = Precision::Seconds;
-    QTest::keyClick(ui::ControlWidget(m_page, DlgSimple::kZoneList), Qt::Key_Down);
-    EXPECT_EQ(m_page.ComboGetCurSel(DlgSimple::kZoneList), 21);
-    EXPECT_EQ(Text(DlgSimple::kTimestampEdit), u"1700000000123");
+    QTest::keyClick(ui::ControlWidget(m_page, res::IDC_SIMPLE_ZONE), Qt::Key_Down);
+    EXPECT_EQ(m_page.ComboGetCurSel(res::IDC_SIMPLE_ZONE), 21);
+    EXPECT_EQ(Text(res::IDC_SIMPLE_TIMESTAMP), u"1700000000123");
     EXPECT_EQ(m_host.precisionReads, readsBefore) << "nothing reads the precision until asked";
     EXPECT_EQ(m_host.history.RowCount(), 0);
 
-    Click(DlgSimple::kToTimestampButton);
-    EXPECT_EQ(Text(DlgSimple::kTimestampEdit), u"-3599") << "UTC+09H, whole seconds, floored";
+    Click(res::IDC_SIMPLE_TO_TIMESTAMP);
+    EXPECT_EQ(Text(res::IDC_SIMPLE_TIMESTAMP), u"-3599") << "UTC+09H, whole seconds, floored";
 }
 
 TEST_F(SimplePage, ExtremeAndHugeInputsConvertWithoutHarm) {
     StartPage();
     WaitForStartUpConversion();
-    m_page.ComboSetCurSel(DlgSimple::kZoneList, 12);
+    m_page.ComboSetCurSel(res::IDC_SIMPLE_ZONE, 12);
     struct Case {
         std::u16string text;
         const char16_t* date;
@@ -192,15 +192,15 @@ TEST_F(SimplePage, ExtremeAndHugeInputsConvertWithoutHarm) {
         {std::u16string(10000, u'9'), u"292278994-08-17", u"07:12:55.807"},
     };
     for (const Case& c : cases) {
-        m_page.SetItemText(DlgSimple::kTimestampEdit, c.text);
-        Click(DlgSimple::kToDateTimeButton);
-        EXPECT_EQ(Text(DlgSimple::kDateEdit), c.date);
-        EXPECT_EQ(Text(DlgSimple::kTimeEdit), c.time);
+        m_page.SetItemText(res::IDC_SIMPLE_TIMESTAMP, c.text);
+        Click(res::IDC_SIMPLE_TO_DATETIME);
+        EXPECT_EQ(Text(res::IDC_SIMPLE_DATE), c.date);
+        EXPECT_EQ(Text(res::IDC_SIMPLE_TIME), c.time);
         EXPECT_EQ(m_host.Row(0).Input, c.text) << "the record keeps the text whole";
     }
-    m_page.SetItemText(DlgSimple::kDateEdit, std::u16string(10000, u'-'));
+    m_page.SetItemText(res::IDC_SIMPLE_DATE, std::u16string(10000, u'-'));
     testsupport::MessageBoxRecorder boxes;
-    Click(DlgSimple::kToTimestampButton);
+    Click(res::IDC_SIMPLE_TO_TIMESTAMP);
     EXPECT_EQ(boxes.boxes.size(), 1u);
 }
 
@@ -211,7 +211,7 @@ TEST_F(SimplePage, Screenshots) {
         testsupport::SaveScreenshot(ui::WidgetOf(m_page), QStringLiteral("simple_page_startup")));
     testsupport::MessageBoxRecorder boxes;
     Fill(u"1985-13-01", u"");
-    Click(DlgSimple::kToTimestampButton);
+    Click(res::IDC_SIMPLE_TO_TIMESTAMP);
     ASSERT_TRUE(testsupport::SaveScreenshot(ui::WidgetOf(m_page),
                                             QStringLiteral("simple_page_after_error")));
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/TextParsing.h"
+#include "pages/DateTimeInput.h"
 #include "pages/SimpleConversion.h"
 
 namespace tickwright {

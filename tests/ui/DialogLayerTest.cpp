@@ -10,6 +10,7 @@
 #include "app/resources/ResourceIds.h"
 #include "app/ui/Dialog.h"
 #include "app/ui/DialogUnits.h"
+#include "app/ui/UrlOpener.h"
 #include "tests/ui/GuiTestSupport.h"
 
 namespace {
@@ -20,6 +21,10 @@ using testsupport::WaitUntil;
 constexpr int kTestParent = 901;
 constexpr int kTestChild = 902;
 constexpr int kTestModal = 903;
+// The one edit of each test template.
+constexpr int kParentEdit = 10;
+constexpr int kChildEdit = 20;
+constexpr int kModalEdit = 30;
 
 constexpr ui::StyleFlags kVisible = ui::WS_CHILD | ui::WS_VISIBLE;
 
@@ -34,7 +39,7 @@ void RegisterTestTemplates() {
              200,
              120,
              {u"宋体", 9},
-             {{10, ControlClass::Edit, u"", kVisible | ui::WS_TABSTOP, {5, 5, 60, 14}}},
+             {{kParentEdit, ControlClass::Edit, u"", kVisible | ui::WS_TABSTOP, {5, 5, 60, 14}}},
              {}});
         ui::RegisterTemplate(
             {kTestChild,
@@ -43,7 +48,7 @@ void RegisterTestTemplates() {
              150,
              60,
              {u"宋体", 9},
-             {{20, ControlClass::Edit, u"", kVisible | ui::WS_TABSTOP, {5, 5, 60, 14}}},
+             {{kChildEdit, ControlClass::Edit, u"", kVisible | ui::WS_TABSTOP, {5, 5, 60, 14}}},
              {}});
         ui::RegisterTemplate(
             {kTestModal,
@@ -52,7 +57,7 @@ void RegisterTestTemplates() {
              120,
              50,
              {u"MS Shell Dlg", 8},
-             {{30, ControlClass::Edit, u"", kVisible | ui::WS_TABSTOP, {5, 5, 60, 14}},
+             {{kModalEdit, ControlClass::Edit, u"", kVisible | ui::WS_TABSTOP, {5, 5, 60, 14}},
               {ui::IDOK,
                ControlClass::Button,
                u"确定",
@@ -148,10 +153,10 @@ TEST_F(DialogLayer, ControlsArePlacedFromDialogUnits) {
         QRect expected;  // dialog units x 6/4 and x 12/8, rounded half up
     };
     const Case cases[] = {
-        {1010, QRect(203, 8, 75, 24)},    // 135, 5, 50, 16
-        {1012, QRect(305, 8, 104, 24)},   // 203, 5, 69, 16
-        {1013, QRect(0, 200, 437, 123)},  // 0, 133, 291, 82
-        {1021, QRect(56, 182, 39, 18)},   // 37, 121, 26, 12
+        {res::IDC_CURRENT_TIME, QRect(203, 8, 75, 24)},  // 135, 5, 50, 16
+        {res::IDC_TOGGLE_MODE, QRect(305, 8, 104, 24)},  // 203, 5, 69, 16
+        {res::IDC_HISTORY, QRect(0, 200, 437, 123)},     // 0, 133, 291, 82
+        {res::IDC_CLEAR, QRect(56, 182, 39, 18)},        // 37, 121, 26, 12
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ui::ControlWidget(main, c.id)->geometry(), c.expected) << c.id;
@@ -167,75 +172,79 @@ TEST_F(DialogLayer, ControlsArePlacedFromDialogUnits) {
 TEST_F(DialogLayer, AutomaticRadioButtonsOfOneGroupExcludeEachOther) {
     ui::Dialog page(res::IDD_ADVANCE);
     ASSERT_TRUE(page.CreateModeless());
-    auto* timestamp = qobject_cast<QRadioButton*>(ui::ControlWidget(page, 1002));
-    auto* dateTime = qobject_cast<QRadioButton*>(ui::ControlWidget(page, 1003));
+    auto* timestamp =
+        qobject_cast<QRadioButton*>(ui::ControlWidget(page, res::IDC_SOURCE_TIMESTAMP));
+    auto* dateTime = qobject_cast<QRadioButton*>(ui::ControlWidget(page, res::IDC_SOURCE_DATETIME));
     ASSERT_NE(timestamp, nullptr);
     ASSERT_NE(dateTime, nullptr);
 
-    EXPECT_FALSE(page.GetCheck(1002));
-    EXPECT_FALSE(page.GetCheck(1003));
+    EXPECT_FALSE(page.GetCheck(res::IDC_SOURCE_TIMESTAMP));
+    EXPECT_FALSE(page.GetCheck(res::IDC_SOURCE_DATETIME));
     QTest::mouseClick(timestamp, Qt::LeftButton);
-    EXPECT_TRUE(page.GetCheck(1002));
+    EXPECT_TRUE(page.GetCheck(res::IDC_SOURCE_TIMESTAMP));
     QTest::mouseClick(dateTime, Qt::LeftButton);
-    EXPECT_FALSE(page.GetCheck(1002));
-    EXPECT_TRUE(page.GetCheck(1003));
+    EXPECT_FALSE(page.GetCheck(res::IDC_SOURCE_TIMESTAMP));
+    EXPECT_TRUE(page.GetCheck(res::IDC_SOURCE_DATETIME));
     QTest::mouseClick(dateTime, Qt::LeftButton);
-    EXPECT_TRUE(page.GetCheck(1003)) << "clicking a checked radio button keeps it checked";
+    EXPECT_TRUE(page.GetCheck(res::IDC_SOURCE_DATETIME))
+        << "clicking a checked radio button keeps it checked";
 
     // The program sets checks one button at a time, as a dialog manager does.
-    page.SetCheck(1003, false);
-    EXPECT_FALSE(page.GetCheck(1002));
-    EXPECT_FALSE(page.GetCheck(1003));
+    page.SetCheck(res::IDC_SOURCE_DATETIME, false);
+    EXPECT_FALSE(page.GetCheck(res::IDC_SOURCE_TIMESTAMP));
+    EXPECT_FALSE(page.GetCheck(res::IDC_SOURCE_DATETIME));
 }
 
 TEST_F(DialogLayer, SortedListsInsertInOrderAndUnsortedOnesAppend) {
     ui::Dialog main(res::IDD_TICKWRIGHT_DIALOG);
     ASSERT_TRUE(main.CreateModeless());
     // The template adds "秒(s)" first; the sorted list shows "毫秒(ms)" first.
-    ASSERT_EQ(main.ComboGetCount(1005), 2);
-    EXPECT_EQ(main.ComboGetItemText(1005, 0), u"毫秒(ms)");
-    EXPECT_EQ(main.ComboGetItemText(1005, 1), u"秒(s)");
-    EXPECT_EQ(main.ComboGetCurSel(1005), -1) << "adding items selects nothing";
-    EXPECT_EQ(main.ComboAddString(1005, u"分(m)"), 0) << "sorted insert reports its index";
+    ASSERT_EQ(main.ComboGetCount(res::IDC_PRECISION), 2);
+    EXPECT_EQ(main.ComboGetItemText(res::IDC_PRECISION, 0), u"毫秒(ms)");
+    EXPECT_EQ(main.ComboGetItemText(res::IDC_PRECISION, 1), u"秒(s)");
+    EXPECT_EQ(main.ComboGetCurSel(res::IDC_PRECISION), -1) << "adding items selects nothing";
+    EXPECT_EQ(main.ComboAddString(res::IDC_PRECISION, u"分(m)"), 0)
+        << "sorted insert reports its index";
 
     ui::Dialog page(res::IDD_SIMPLE);
     ASSERT_TRUE(page.CreateModeless());
-    EXPECT_EQ(page.ComboAddString(1016, u"b"), 0);
-    EXPECT_EQ(page.ComboAddString(1016, u"a"), 1);
-    page.ComboSetCurSel(1016, 1);
-    EXPECT_EQ(page.ComboGetCurSel(1016), 1);
-    EXPECT_EQ(page.GetItemText(1016), u"a");
-    page.ComboSetCurSel(1016, 5);
-    EXPECT_EQ(page.ComboGetCurSel(1016), -1) << "an index past the end clears the selection";
+    EXPECT_EQ(page.ComboAddString(res::IDC_SIMPLE_ZONE, u"b"), 0);
+    EXPECT_EQ(page.ComboAddString(res::IDC_SIMPLE_ZONE, u"a"), 1);
+    page.ComboSetCurSel(res::IDC_SIMPLE_ZONE, 1);
+    EXPECT_EQ(page.ComboGetCurSel(res::IDC_SIMPLE_ZONE), 1);
+    EXPECT_EQ(page.GetItemText(res::IDC_SIMPLE_ZONE), u"a");
+    page.ComboSetCurSel(res::IDC_SIMPLE_ZONE, 5);
+    EXPECT_EQ(page.ComboGetCurSel(res::IDC_SIMPLE_ZONE), -1)
+        << "an index past the end clears the selection";
 }
 
 TEST_F(DialogLayer, ReadOnlyEditsRefuseTypingButTakeTextFromTheProgram) {
     ui::Dialog page(res::IDD_ADVANCE);
     ASSERT_TRUE(page.CreateModeless());
-    auto* output = qobject_cast<QLineEdit*>(ui::ControlWidget(page, 1016));
-    auto* input = qobject_cast<QLineEdit*>(ui::ControlWidget(page, 1006));
-    ASSERT_TRUE(page.IsReadOnly(1016));
-    ASSERT_FALSE(page.IsReadOnly(1006));
+    auto* output = qobject_cast<QLineEdit*>(ui::ControlWidget(page, res::IDC_OUTPUT_TIMESTAMP));
+    auto* input = qobject_cast<QLineEdit*>(ui::ControlWidget(page, res::IDC_INPUT_TIMESTAMP));
+    ASSERT_TRUE(page.IsReadOnly(res::IDC_OUTPUT_TIMESTAMP));
+    ASSERT_FALSE(page.IsReadOnly(res::IDC_INPUT_TIMESTAMP));
 
     QTest::keyClicks(output, "123");
-    EXPECT_EQ(page.GetItemText(1016), u"");
-    page.SetItemText(1016, u"28800000");
-    EXPECT_EQ(page.GetItemText(1016), u"28800000");
+    EXPECT_EQ(page.GetItemText(res::IDC_OUTPUT_TIMESTAMP), u"");
+    page.SetItemText(res::IDC_OUTPUT_TIMESTAMP, u"28800000");
+    EXPECT_EQ(page.GetItemText(res::IDC_OUTPUT_TIMESTAMP), u"28800000");
 
     QTest::keyClicks(input, "42");
-    EXPECT_EQ(page.GetItemText(1006), u"42");
-    page.SetReadOnly(1006, true);
+    EXPECT_EQ(page.GetItemText(res::IDC_INPUT_TIMESTAMP), u"42");
+    page.SetReadOnly(res::IDC_INPUT_TIMESTAMP, true);
     QTest::keyClicks(input, "7");
-    EXPECT_EQ(page.GetItemText(1006), u"42");
+    EXPECT_EQ(page.GetItemText(res::IDC_INPUT_TIMESTAMP), u"42");
 }
 
 TEST_F(DialogLayer, TextIsReadUpToTheFirstNul) {
     ui::Dialog page(res::IDD_SIMPLE);
     ASSERT_TRUE(page.CreateModeless());
-    page.SetItemText(1017, std::u16string(u"12\0"
-                                          u"34",
-                                          5));
-    EXPECT_EQ(page.GetItemText(1017), u"12");
+    page.SetItemText(res::IDC_SIMPLE_TIMESTAMP, std::u16string(u"12\0"
+                                                               u"34",
+                                                               5));
+    EXPECT_EQ(page.GetItemText(res::IDC_SIMPLE_TIMESTAMP), u"12");
 }
 
 TEST_F(DialogLayer, KeysGoToTheFocusedChildFirstThenItsParent) {
@@ -243,8 +252,8 @@ TEST_F(DialogLayer, KeysGoToTheFocusedChildFirstThenItsParent) {
     ASSERT_TRUE(dialogs.Open());
     auto& [log, parent, child] = dialogs;
 
-    child.SetFocusTo(20);
-    ASSERT_EQ(child.GetFocusId(), 20);
+    child.SetFocusTo(kChildEdit);
+    ASSERT_EQ(child.GetFocusId(), kChildEdit);
     PressKey(Qt::Key_A);
     EXPECT_EQ(log, (std::vector<std::string>{"child:65", "parent:65"}));
 
@@ -254,7 +263,7 @@ TEST_F(DialogLayer, KeysGoToTheFocusedChildFirstThenItsParent) {
     EXPECT_EQ(log, (std::vector<std::string>{"child:13"})) << "a consumed key goes no further";
 
     log.clear();
-    parent.SetFocusTo(10);
+    parent.SetFocusTo(kParentEdit);
     PressKey(Qt::Key_Return);
     EXPECT_EQ(log, (std::vector<std::string>{"parent:13"})) << "the child is not asked";
 }
@@ -265,7 +274,7 @@ TEST_F(DialogLayer, EscapeNeverClosesOrHidesAChildPage) {
     auto& [log, parent, child] = dialogs;
     parent.consume = true;
 
-    child.SetFocusTo(20);
+    child.SetFocusTo(kChildEdit);
     PressKey(Qt::Key_Escape);
     PressKey(Qt::Key_Escape);
     EXPECT_TRUE(child.IsWindowVisible());
@@ -356,7 +365,7 @@ TEST_F(DialogLayer, AltSpaceAndARightClickOpenTheWindowMenu) {
     ASSERT_TRUE(dialog.CreateModeless());
     QWidget* window = ui::WidgetOf(dialog);
     testsupport::Activate(window);
-    dialog.SetFocusTo(10);
+    dialog.SetFocusTo(kParentEdit);
     PressKey(Qt::Key_Space, Qt::AltModifier);
     auto* menu = window->findChild<QMenu*>(QStringLiteral("windowMenu"));
     ASSERT_NE(menu, nullptr);
@@ -381,7 +390,7 @@ TEST_F(DialogLayer, LinksOpenTheirAddressThroughTheDesktop) {
     ui::SetUrlOpener([&](const std::u16string& url) { opened.push_back(url); });
     ui::Dialog main(res::IDD_TICKWRIGHT_DIALOG);
     ASSERT_TRUE(main.CreateModeless());
-    QTest::mouseClick(ui::ControlWidget(main, 1008), Qt::LeftButton);
+    QTest::mouseClick(ui::ControlWidget(main, res::IDC_INTRO_LINK), Qt::LeftButton);
     ui::SetUrlOpener({});
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_TRUE(opened[0].starts_with(u"file://")) << "the installed introduction page";

@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "app/resources/Resources.h"
-#include "app/ui/Services.h"
+#include "app/ui/Setup.h"
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "app/ui/MessageBoxes.h"
 #include "app/ui/QtAccess.h"
-#include "app/ui/Services.h"
 
 namespace testsupport {
 

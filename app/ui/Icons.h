@@ -1,14 +1,12 @@
 #pragma once
 
-#include <QFont>
+// Icons from the resource table as Qt draws them. Internal to the layer.
+
 #include <QIcon>
 
 namespace ui {
 
 // The icon registered under a resource id; an empty icon for an unknown id.
 QIcon IconFor(int id);
-
-// The system's user-interface font, for message boxes and menus.
-QFont ShellFont();
 
 }  // namespace ui
