@@ -17,7 +17,7 @@
 namespace tickwright {
 namespace {
 
-constexpr int kList = 1013;
+constexpr int kList = res::IDC_HISTORY;
 
 std::size_t HeapInUse() {
     return mallinfo2().uordblks;
