@@ -92,6 +92,9 @@ bool Dialog::Create() {
         return false;
     }
     m_window->setVisible((FindTemplate(m_templateId)->style & WS_VISIBLE) != 0);
+    // A page is the background of the area it fills: controls of the dialog
+    // around it that reach into that area are drawn over it.
+    m_window->lower();
     OnInitDialog();
     return true;
 }

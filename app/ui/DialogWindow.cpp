@@ -91,6 +91,23 @@ QRect DialogWindow::PixelRect(const ControlTemplate& control) const {
     return QRect(r.x, r.y, r.width, r.height);
 }
 
+QRect DialogWindow::TextStaticRect(const QRect& templated, const QLabel* label) {
+    // The nominal faces fit their line in the template's box; the faces
+    // standing in for them need a taller line and draw a little wider. Grow
+    // the static around the template's box, the line centred on it so the
+    // glyphs stand where the template put them, and rightward to the text's
+    // width, rather than cut anything off.
+    const QFontMetrics metrics = label->fontMetrics();
+    QRect rect = templated;
+    const int lineHeight = metrics.height();
+    if (lineHeight > rect.height()) {
+        rect.setTop(templated.top() - (lineHeight - templated.height()) / 2);
+        rect.setHeight(lineHeight);
+    }
+    rect.setWidth(std::max(rect.width(), metrics.horizontalAdvance(label->text())));
+    return rect;
+}
+
 void DialogWindow::BuildControls() {
     int radioGroup = 0;
     QWidget* previousTabStop = nullptr;
@@ -101,12 +118,10 @@ void DialogWindow::BuildControls() {
         }
         QWidget* widget = CreateControl(control, radioGroup);
         widget->setObjectName(QString::number(control.id));
+        m_templateWidgets.push_back(widget);
         QRect geometry = PixelRect(control);
         if (qobject_cast<QLabel*>(widget) != nullptr && !IsIconStatic(control.style)) {
-            // The nominal faces fit their line in the template's height; the
-            // faces standing in for them need a little more, so give text
-            // room below rather than cutting its descenders off.
-            geometry.setHeight(std::max(geometry.height(), widget->fontMetrics().height()));
+            geometry = TextStaticRect(geometry, static_cast<QLabel*>(widget));
         }
         widget->setGeometry(geometry);
         widget->setVisible(HasStyle(control.style, WS_VISIBLE));
@@ -209,10 +224,12 @@ QWidget* DialogWindow::CreateStatic(const ControlTemplate& control) {
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setTextFormat(Qt::PlainText);
     if (IsIconStatic(control.style)) {
-        const Rect r = DialogUnitsToPixels(control.rect, m_units);
-        label->setPixmap(IconFor(control.iconId).pixmap(std::max(r.width, r.height)));
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setProperty("iconId", control.iconId);
+        // An icon static shows the standard 32-pixel icon whole, centred in
+        // the control however the template's units round; at any scale the
+        // picture is drawn from the size that matches the screen's pixels.
+        label->setPixmap(IconFor(control.iconId)
+                             .pixmap(QSize(kIconExtent, kIconExtent), label->devicePixelRatioF()));
+        label->setAlignment(Qt::AlignCenter);
     } else {
         label->setText(ToQString(control.text));
     }
@@ -221,7 +238,10 @@ QWidget* DialogWindow::CreateStatic(const ControlTemplate& control) {
 
 QWidget* DialogWindow::CreateList(const ControlTemplate& control) {
     auto* view = new ReportView(this);
-    view->setFrameShape(HasStyle(control.style, WS_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
+    // The classic list control's border is a 2-pixel sunken edge; the main
+    // window's layout rule counts on the client area it leaves.
+    view->setFrameStyle(HasStyle(control.style, WS_BORDER) ? QFrame::WinPanel | QFrame::Sunken
+                                                           : QFrame::NoFrame);
     view->setFocusPolicy(Qt::StrongFocus);
     const int id = control.id;
     connect(view, &ReportView::DoubleClicked, this, [this, id](int row, int column) {

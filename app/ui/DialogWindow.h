@@ -6,10 +6,12 @@
 #include <QDialog>
 #include <QFont>
 #include <map>
+#include <vector>
 
 #include "app/ui/DialogTemplate.h"
 #include "app/ui/DialogUnits.h"
 
+class QLabel;
 class QMenu;
 class QTimer;
 
@@ -20,6 +22,9 @@ class Dialog;
 class DialogWindow : public QDialog {
     Q_OBJECT
 public:
+    // The extent of the standard icon an icon static shows.
+    static constexpr int kIconExtent = 32;
+
     DialogWindow(Dialog& owner, const DialogTemplate& dialogTemplate, QWidget* parentWidget,
                  bool child);
     ~DialogWindow() override;
@@ -32,6 +37,8 @@ public:
     bool IsChild() const { return m_child; }
 
     QWidget* Control(int id) const;
+    // Every control's widget, in template order (the order of its controls).
+    const std::vector<QWidget*>& TemplateWidgets() const { return m_templateWidgets; }
     // Id of the control `widget` belongs to (a combo's inner widgets count as
     // the combo), or 0 when it belongs to no control of this dialog.
     int IdOf(const QWidget* widget) const;
@@ -66,6 +73,7 @@ private:
     QWidget* CreateStatic(const ControlTemplate& control);
     QWidget* CreateList(const ControlTemplate& control);
     QRect PixelRect(const ControlTemplate& control) const;
+    static QRect TextStaticRect(const QRect& templated, const QLabel* label);
     void OnClicked(int id);
     void OnRadioClicked(QWidget* radio);
     void PressButton(int id);
@@ -76,6 +84,7 @@ private:
     BaseUnits m_units;
     QFont m_font;
     std::map<int, QWidget*> m_controls;
+    std::vector<QWidget*> m_templateWidgets;
     std::map<QWidget*, int> m_radioGroups;
     std::map<int, QTimer*> m_timers;
     QMenu* m_windowMenu = nullptr;
