@@ -62,11 +62,16 @@ public:
     std::vector<ui::MessageBoxRequest> boxes;
 };
 
-// Where screenshots go: <build>/screenshots.
+// Where screenshots go: <build>/screenshots, named with the scale factor
+// they were taken at when it is not 1 ("about_box@2x.png").
 inline QString ScreenshotPath(const QString& name) {
     QDir dir(QStringLiteral(TICKWRIGHT_SCREENSHOT_DIR));
     dir.mkpath(QStringLiteral("."));
-    return dir.filePath(name + QStringLiteral(".png"));
+    const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR");
+    const QString suffix = scale.isEmpty() || scale == QStringLiteral("1")
+                               ? QString()
+                               : QStringLiteral("@") + scale + QStringLiteral("x");
+    return dir.filePath(name + suffix + QStringLiteral(".png"));
 }
 
 inline bool SaveScreenshot(QWidget* widget, const QString& name) {

@@ -31,7 +31,7 @@ TEST(Screenshots, EveryTemplateRendersAtItsSize) {
         EXPECT_EQ(window->size(), c.size) << c.name;
         ASSERT_TRUE(testsupport::SaveScreenshot(window, QString::fromLatin1(c.name))) << c.name;
         const QImage image(testsupport::ScreenshotPath(QString::fromLatin1(c.name)));
-        EXPECT_EQ(image.size() / image.devicePixelRatio(), c.size) << c.name;
+        EXPECT_EQ(image.size(), c.size * window->devicePixelRatioF()) << c.name;
     }
 }
 
