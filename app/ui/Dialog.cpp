@@ -379,7 +379,9 @@ void Dialog::DefaultSysCommand(int command) {
     }
     switch (command & 0xFFF0) {
         case SC_MINIMIZE:
-            m_window->showMinimized();
+            if (m_window->HasMinimizeBox()) {
+                m_window->showMinimized();
+            }
             break;
         case SC_CLOSE:
             m_window->close();

@@ -315,8 +315,12 @@ QMenu* DialogWindow::WindowMenu() {
         m_windowMenu = new QMenu(this);
         m_windowMenu->setObjectName(QStringLiteral("windowMenu"));
         m_windowMenu->setFont(ShellFont());
-        QAction* minimize = m_windowMenu->addAction(QStringLiteral("最小化(&N)"));
-        minimize->setData(SC_MINIMIZE);
+        // Only a window with a minimize box may be minimized: an application-
+        // modal dialog minimized would leave nothing the user can reach.
+        if (HasMinimizeBox()) {
+            QAction* minimize = m_windowMenu->addAction(QStringLiteral("最小化(&N)"));
+            minimize->setData(SC_MINIMIZE);
+        }
         QAction* close = m_windowMenu->addAction(QStringLiteral("关闭(&C)\tAlt+F4"));
         close->setData(SC_CLOSE);
         connect(m_windowMenu, &QMenu::triggered, this, [this](QAction* action) {
@@ -329,6 +333,10 @@ QMenu* DialogWindow::WindowMenu() {
         });
     }
     return m_windowMenu;
+}
+
+bool DialogWindow::HasMinimizeBox() const {
+    return !m_child && HasStyle(m_template.style, WS_MINIMIZEBOX);
 }
 
 void DialogWindow::OpenWindowMenu(const QPoint& globalPos) {

@@ -50,6 +50,7 @@ public:
     bool IsTimerRunning(int id) const;
 
     QMenu* WindowMenu();
+    bool HasMinimizeBox() const;
     void OpenWindowMenu(const QPoint& globalPos);
 
     // The dialog manager's Enter and Escape for a top-level dialog: Enter

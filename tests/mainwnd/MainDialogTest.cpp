@@ -282,6 +282,25 @@ TEST_F(MainDialog, TheWindowMenuEndsWithAboutWhichOpensTheAboutBox) {
     EXPECT_TRUE(m_window->isVisible());
 }
 
+TEST_F(MainDialog, TheWindowMenusMinimizeAndCloseGetTheDefaultHandling) {
+    WaitForStartUpClear();
+    QMenu* menu = m_main.Window()->WindowMenu();
+    const auto command = [&](int id) {
+        for (QAction* action : menu->actions()) {
+            if (action->data().toInt() == id) {
+                action->trigger();
+                return true;
+            }
+        }
+        return false;
+    };
+    ASSERT_TRUE(command(ui::SC_MINIMIZE));
+    EXPECT_TRUE(m_window->isMinimized());
+    m_window->showNormal();
+    ASSERT_TRUE(command(ui::SC_CLOSE));
+    EXPECT_FALSE(m_window->isVisible()) << "closed as by the close box";
+}
+
 TEST_F(MainDialog, ScreenshotsOfEachMode) {
     WaitForStartUpClear();
     Click(res::IDC_CURRENT_TIME);

@@ -35,7 +35,7 @@ void RegisterTestTemplates() {
         ui::RegisterTemplate(
             {kTestParent,
              u"Parent",
-             ui::WS_POPUP | ui::WS_CAPTION | ui::WS_SYSMENU,
+             ui::WS_POPUP | ui::WS_CAPTION | ui::WS_SYSMENU | ui::WS_MINIMIZEBOX,
              200,
              120,
              {u"宋体", 9},
@@ -358,6 +358,29 @@ TEST_F(DialogLayer, AnAppendedWindowMenuItemArrivesAsASystemCommand) {
     actions[3]->trigger();
     actions[0]->trigger();
     EXPECT_EQ(dialog.commands, (std::vector<int>{16, ui::SC_MINIMIZE}));
+}
+
+TEST_F(DialogLayer, TheWindowMenuOffersMinimizeOnlyWhereTheWindowHasAMinimizeBox) {
+    struct Case {
+        int templateId;
+        std::vector<int> commands;
+    };
+    const Case cases[] = {
+        {res::IDD_TICKWRIGHT_DIALOG, {ui::SC_MINIMIZE, ui::SC_CLOSE}},
+        {res::IDD_ABOUTBOX, {ui::SC_CLOSE}},
+        {res::IDD_LIST_DETAIL, {ui::SC_CLOSE}},
+    };
+    for (const Case& c : cases) {
+        ui::Dialog dialog(c.templateId);
+        ASSERT_TRUE(dialog.CreateModeless());
+        std::vector<int> commands;
+        for (const QAction* action : dialog.Window()->WindowMenu()->actions()) {
+            commands.push_back(action->data().toInt());
+        }
+        EXPECT_EQ(commands, c.commands) << c.templateId;
+        dialog.DefaultSysCommand(ui::SC_MINIMIZE);
+        EXPECT_EQ(dialog.Window()->isMinimized(), c.commands.size() == 2) << c.templateId;
+    }
 }
 
 TEST_F(DialogLayer, AltSpaceAndARightClickOpenTheWindowMenu) {
