@@ -23,7 +23,7 @@ ensure_packages() {
 # What building and running Tickwright needs on Debian 12.
 TICKWRIGHT_APP_PACKAGES=(
     cmake ninja-build g++
-    qt6-base-dev qt6-qpa-plugins fonts-noto-cjk
+    qt6-base-dev qt6-qpa-plugins fonts-noto-cjk qt6-translations-l10n
 )
 
 # What testing it needs besides: the test frameworks, clang for the fuzzers,

@@ -1,6 +1,8 @@
 #include "app/ui/Setup.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "app/ui/ClassicStyle.h"
 #include "app/ui/Fonts.h"
@@ -14,6 +16,14 @@ void InitializeUi() {
     // The main window's face is the default, so start-up opens one font file;
     // boxes and menus ask for the shell font themselves.
     QApplication::setFont(FontOf(FontSpec{u"宋体", 9}));
+    // Qt's own words (an edit's context menu, standard buttons, file dialogs)
+    // in the program's language, whatever the system locale; without the
+    // translation files they stay English and nothing else changes.
+    static QTranslator qtTexts;
+    if (qtTexts.isEmpty() && qtTexts.load(QStringLiteral("qtbase_zh_CN"),
+                                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&qtTexts);
+    }
     static KeyRouter router;
     qApp->removeEventFilter(&router);
     qApp->installEventFilter(&router);

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <memory>
 
 #include "app/resources/ResourceIds.h"
 #include "app/ui/Dialog.h"
@@ -236,6 +237,24 @@ TEST_F(DialogLayer, ReadOnlyEditsRefuseTypingButTakeTextFromTheProgram) {
     page.SetReadOnly(res::IDC_INPUT_TIMESTAMP, true);
     QTest::keyClicks(input, "7");
     EXPECT_EQ(page.GetItemText(res::IDC_INPUT_TIMESTAMP), u"42");
+}
+
+TEST_F(DialogLayer, QtsOwnTextsAreChinese) {
+    ui::Dialog page(res::IDD_SIMPLE);
+    ASSERT_TRUE(page.CreateModeless());
+    auto* edit = qobject_cast<QLineEdit*>(ui::ControlWidget(page, res::IDC_SIMPLE_TIMESTAMP));
+    ASSERT_NE(edit, nullptr);
+    std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
+    QStringList texts;
+    for (const QAction* action : menu->actions()) {
+        if (!action->isSeparator()) {
+            texts.push_back(action->text());
+        }
+    }
+    const QString all = texts.join(u' ');
+    EXPECT_TRUE(all.contains(QStringLiteral("粘贴")) && all.contains(QStringLiteral("全选")))
+        << all.toStdString();
+    EXPECT_FALSE(all.contains(QStringLiteral("Paste"))) << all.toStdString();
 }
 
 TEST_F(DialogLayer, TextIsReadUpToTheFirstNul) {
