@@ -130,8 +130,9 @@ DialogTemplate AdvancedPage() {
             Control(IDC_STATIC, ControlClass::Button, u"输出", kControl | BS_GROUPBOX,
                     {169, 1, 121, 97}),
             Control(IDC_STATIC, ControlClass::Static, u"时区", kLabel, {22, 16, 17, 9}),
+            // The pair is one tab stop, so a keyboard can reach the input kind.
             Control(IDC_SOURCE_TIMESTAMP, ControlClass::Button, u"时间戳",
-                    kControl | BS_AUTORADIOBUTTON, {12, 36, 34, 11}),
+                    kControl | BS_AUTORADIOBUTTON | WS_TABSTOP, {12, 36, 34, 11}),
             Control(IDC_SOURCE_DATETIME, ControlClass::Button, u"时间",
                     kControl | BS_AUTORADIOBUTTON, {13, 68, 35, 11}),
             Control(IDC_INPUT_TIMESTAMP, ControlClass::Edit, u"", kEdit, {50, 35, 83, 15}),

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QButtonGroup>
 #include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QIcon>
@@ -128,8 +129,14 @@ void DialogWindow::BuildControls() {
         if (control.id != -1 && m_controls.count(control.id) == 0) {
             m_controls[control.id] = widget;
         }
+        auto* radio = qobject_cast<QRadioButton*>(widget);
+        if (radio != nullptr && HasStyle(control.style, WS_TABSTOP)) {
+            m_tabStopGroups.insert(radio->group());
+        }
+        const bool tabStop = HasStyle(control.style, WS_TABSTOP) ||
+                             (radio != nullptr && m_tabStopGroups.count(radio->group()) != 0);
         if (widget->focusPolicy() != Qt::NoFocus) {
-            if (!HasStyle(control.style, WS_TABSTOP)) {
+            if (!tabStop) {
                 widget->setFocusPolicy(Qt::ClickFocus);
             } else {
                 if (previousTabStop != nullptr) {
@@ -141,6 +148,9 @@ void DialogWindow::BuildControls() {
         if (qobject_cast<QGroupBox*>(widget) != nullptr) {
             groupBoxes.push_back(widget);
         }
+    }
+    for (QButtonGroup* group : m_tabStopGroups) {
+        UpdateRadioTabStop(group);
     }
     // Frames stay behind the controls they surround and take no clicks.
     for (QWidget* frame : groupBoxes) {
@@ -192,15 +202,18 @@ QWidget* DialogWindow::CreateButton(const ControlTemplate& control, int radioGro
     if (kind == BS_AUTORADIOBUTTON) {
         auto* radio = new QRadioButton(text, this);
         // Exclusivity is the layer's, by template group: Qt's would also stop
-        // the program from clearing every button of a group.
-        radio->setAutoExclusive(false);
+        // the program from clearing every button of a group. A non-exclusive
+        // button group per template group leaves it to the layer, and keeps
+        // the buttons radio buttons to assistive technology.
+        RadioGroup(radioGroup)->addButton(radio);
         radio->setFocusPolicy(Qt::StrongFocus);
-        m_radioGroups[radio] = radioGroup;
         const int id = control.id;
         connect(radio, &QRadioButton::clicked, this, [this, radio, id] {
             OnRadioClicked(radio);
             OnClicked(id);
         });
+        connect(radio, &QRadioButton::toggled, this,
+                [this, radio] { UpdateRadioTabStop(radio->group()); });
         return radio;
     }
     auto* button = new QPushButton(text, this);
@@ -357,12 +370,50 @@ void DialogWindow::OnClicked(int id) {
     }
 }
 
-void DialogWindow::OnRadioClicked(QWidget* radio) {
-    const int group = m_radioGroups[radio];
-    for (const auto& [other, otherGroup] : m_radioGroups) {
-        if (otherGroup == group) {
-            static_cast<QRadioButton*>(other)->setChecked(other == radio);
+void DialogWindow::OnRadioClicked(QAbstractButton* radio) {
+    for (QAbstractButton* other : radio->group()->buttons()) {
+        other->setChecked(other == radio);
+    }
+}
+
+QButtonGroup* DialogWindow::RadioGroup(int number) {
+    QButtonGroup*& group = m_radioGroups[number];
+    if (group == nullptr) {
+        group = new QButtonGroup(this);
+        group->setExclusive(false);
+    }
+    return group;
+}
+
+void DialogWindow::UpdateRadioTabStop(QButtonGroup* group) {
+    // A group of radio buttons is one tab stop, and Tab lands on its checked
+    // button (the first when none is), as the classic dialog manager does.
+    if (group == nullptr || m_tabStopGroups.count(group) == 0) {
+        return;
+    }
+    const QList<QAbstractButton*> buttons = group->buttons();
+    QAbstractButton* stop = buttons.isEmpty() ? nullptr : buttons.front();
+    for (QAbstractButton* button : buttons) {
+        if (button->isChecked()) {
+            stop = button;
+            break;
         }
+    }
+    for (QAbstractButton* button : buttons) {
+        button->setFocusPolicy(button == stop ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+}
+
+void DialogWindow::MoveInRadioGroup(QAbstractButton* radio, int step) {
+    // Arrow keys move the check with the focus, each move acting as a click
+    // on the button reached.
+    const QList<QAbstractButton*> buttons = radio->group()->buttons();
+    const auto count = static_cast<int>(buttons.size());
+    const int next = (static_cast<int>(buttons.indexOf(radio)) + step % count + count) % count;
+    QAbstractButton* reached = buttons[next];
+    reached->setFocus(Qt::TabFocusReason);
+    if (!reached->isChecked()) {
+        reached->click();
     }
 }
 

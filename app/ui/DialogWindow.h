@@ -6,11 +6,14 @@
 #include <QDialog>
 #include <QFont>
 #include <map>
+#include <set>
 #include <vector>
 
 #include "app/ui/DialogTemplate.h"
 #include "app/ui/DialogUnits.h"
 
+class QAbstractButton;
+class QButtonGroup;
 class QLabel;
 class QMenu;
 class QTimer;
@@ -58,6 +61,9 @@ public:
     // cancels.
     void DefaultKeyDown(int key);
     void FocusFirstTabStop();
+    // Moves the focus and the check to the next (step 1) or previous (-1)
+    // button of `radio`'s group, as the arrow keys do.
+    void MoveInRadioGroup(QAbstractButton* radio, int step);
 
     void reject() override;
 
@@ -76,7 +82,9 @@ private:
     QRect PixelRect(const ControlTemplate& control) const;
     static QRect TextStaticRect(const QRect& templated, const QLabel* label);
     void OnClicked(int id);
-    void OnRadioClicked(QWidget* radio);
+    void OnRadioClicked(QAbstractButton* radio);
+    QButtonGroup* RadioGroup(int number);
+    void UpdateRadioTabStop(QButtonGroup* group);
     void PressButton(int id);
 
     Dialog* m_owner;
@@ -86,7 +94,8 @@ private:
     QFont m_font;
     std::map<int, QWidget*> m_controls;
     std::vector<QWidget*> m_templateWidgets;
-    std::map<QWidget*, int> m_radioGroups;
+    std::map<int, QButtonGroup*> m_radioGroups;  // by template group
+    std::set<QButtonGroup*> m_tabStopGroups;
     std::map<int, QTimer*> m_timers;
     QMenu* m_windowMenu = nullptr;
     int m_defaultButtonId = 0;

@@ -1,6 +1,7 @@
 #include "app/ui/KeyRouter.h"
 
 #include <QKeyEvent>
+#include <QRadioButton>
 #include <QWidget>
 
 #include "app/ui/Dialog.h"
@@ -35,6 +36,23 @@ int KeyCodeOf(const QKeyEvent& event) {
     }
 }
 
+// 1 for Down and Right, -1 for Up and Left, 0 for any other key.
+int ArrowStep(const QKeyEvent& event) {
+    if (event.modifiers() != Qt::NoModifier && event.modifiers() != Qt::KeypadModifier) {
+        return 0;
+    }
+    switch (event.key()) {
+        case Qt::Key_Down:
+        case Qt::Key_Right:
+            return 1;
+        case Qt::Key_Up:
+        case Qt::Key_Left:
+            return -1;
+        default:
+            return 0;
+    }
+}
+
 }  // namespace
 
 bool KeyRouter::eventFilter(QObject* watched, QEvent* event) {
@@ -66,6 +84,13 @@ bool KeyRouter::eventFilter(QObject* watched, QEvent* event) {
     if (key == VK_RETURN || key == VK_ESCAPE) {
         top->DefaultKeyDown(key);
         return true;
+    }
+    if (const int step = ArrowStep(keyEvent); step != 0) {
+        auto* radio = qobject_cast<QRadioButton*>(watched);
+        if (radio != nullptr && radio->group() != nullptr) {
+            window->MoveInRadioGroup(radio, step);
+            return true;
+        }
     }
     return false;
 }

@@ -87,6 +87,48 @@ TEST_F(AdvancedPage, RadioButtonsSwapEditableFieldsAndConvertNothing) {
     EXPECT_EQ(m_host.history.RowCount(), 0);
 }
 
+TEST_F(AdvancedPage, TheInputKindPairIsOneTabStopAndArrowsMoveTheCheck) {
+    StartPage();
+    WaitForStartUpConversions();
+    const auto focused = [&] { return m_page.GetFocusId(); };
+    m_page.SetFocusTo(res::IDC_OUTPUT_ZONE);
+    PressKey(Qt::Key_Tab);
+    EXPECT_EQ(focused(), res::IDC_SOURCE_TIMESTAMP) << "Tab lands on the checked button";
+    PressKey(Qt::Key_Tab);
+    EXPECT_EQ(focused(), res::IDC_INPUT_TIMESTAMP) << "and leaves the pair in one step";
+
+    m_page.SetFocusTo(res::IDC_SOURCE_TIMESTAMP);
+    const auto before = Fields();
+    struct Step {
+        Qt::Key key;
+        int reached;
+    };
+    const Step steps[] = {
+        {Qt::Key_Down, res::IDC_SOURCE_DATETIME},  {Qt::Key_Down, res::IDC_SOURCE_TIMESTAMP},
+        {Qt::Key_Up, res::IDC_SOURCE_DATETIME},    {Qt::Key_Left, res::IDC_SOURCE_TIMESTAMP},
+        {Qt::Key_Right, res::IDC_SOURCE_DATETIME},
+    };
+    for (const Step& step : steps) {
+        PressKey(step.key);
+        EXPECT_EQ(focused(), step.reached);
+        const bool dateTime = step.reached == res::IDC_SOURCE_DATETIME;
+        EXPECT_EQ(m_page.GetCheck(res::IDC_SOURCE_DATETIME), dateTime);
+        EXPECT_EQ(m_page.GetCheck(res::IDC_SOURCE_TIMESTAMP), !dateTime);
+        EXPECT_EQ(m_page.IsReadOnly(res::IDC_INPUT_TIMESTAMP), dateTime) << "acts as a click";
+        EXPECT_EQ(m_page.IsReadOnly(res::IDC_INPUT_DATE), !dateTime);
+    }
+    EXPECT_EQ(Fields(), before);
+    EXPECT_EQ(m_host.history.RowCount(), 0) << "moving the check converts nothing";
+
+    m_page.SetFocusTo(res::IDC_INPUT_TIMESTAMP);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(focused(), res::IDC_SOURCE_DATETIME) << "back into the pair, on its checked button";
+    m_page.SetCheck(res::IDC_SOURCE_DATETIME, false);
+    m_page.SetFocusTo(res::IDC_OUTPUT_ZONE);
+    PressKey(Qt::Key_Tab);
+    EXPECT_EQ(focused(), res::IDC_SOURCE_TIMESTAMP) << "the first button when none is checked";
+}
+
 TEST_F(AdvancedPage, ConvertsFromADateAndTimeBetweenTwoZones) {
     StartPage();
     WaitForStartUpConversions();
@@ -123,10 +165,21 @@ TEST_F(AdvancedPage, EnterFromAnyControlConvertsByTheRadioButtonsAndEscapeDoesNo
     EXPECT_EQ(m_host.Row(0), Record(u"UTC-12H", u"0", u"UTC+12H", u"1970-01-02 00:00:00.000"));
     EXPECT_EQ(Text(res::IDC_OUTPUT_TIMESTAMP), u"86400000");
 
+    // Under the date-and-time kind, Enter converts the date and time fields.
+    ChooseDateTimeInput(u"1970-01-01", u"12:00:00");
+    for (const int id : {res::IDC_SOURCE_DATETIME, res::IDC_INPUT_TIME, res::IDC_OUTPUT_ZONE}) {
+        m_page.SetFocusTo(id);
+        PressKey(Qt::Key_Return);
+        EXPECT_EQ(m_host.Row(0), Record(u"UTC-12H", u"1970-01-01 12:00:00", u"UTC+12H",
+                                        u"1970-01-02 12:00:00.000"));
+    }
+    EXPECT_EQ(Text(res::IDC_INPUT_TIMESTAMP), u"43200000");
+    m_host.history.ClearHistory();
+
     m_page.SetFocusTo(res::IDC_INPUT_TIMESTAMP);
     PressKey(Qt::Key_Escape);
     PressKey(Qt::Key_Escape);
-    EXPECT_EQ(m_host.history.RowCount(), 4);
+    EXPECT_EQ(m_host.history.RowCount(), 0);
     EXPECT_TRUE(m_page.IsWindowVisible());
 }
 

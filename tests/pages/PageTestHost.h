@@ -3,12 +3,28 @@
 // A stand-in for the main window: a bare main-window dialog that hosts a page,
 // answers its precision, and keeps its history rows.
 
+#include <ostream>
+
 #include "app/resources/ResourceIds.h"
 #include "app/ui/Dialog.h"
 #include "core/Clock.h"
 #include "mainwnd/HistoryList.h"
 #include "pages/PageHost.h"
 #include "tests/ui/GuiTestSupport.h"
+
+namespace tickwright {
+
+// Failures show a record's texts, not its bytes.
+inline void PrintTo(const HistoryRecord& record, std::ostream* out) {
+    const auto utf8 = [](const std::u16string& text) {
+        return QString::fromStdU16String(text).toStdString();
+    };
+    *out << "{" << utf8(record.InputZone) << ", " << utf8(record.Input) << ", "
+         << utf8(record.OutputZone) << ", " << utf8(record.Output) << ", " << utf8(record.Note)
+         << "}";
+}
+
+}  // namespace tickwright
 
 namespace testsupport {
 
