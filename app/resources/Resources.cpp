@@ -28,7 +28,13 @@ constexpr StyleFlags kChildPage = WS_CHILD | WS_SYSMENU | DS_SETFONT;
 
 ControlTemplate Control(int id, ControlClass cls, std::u16string text, StyleFlags style,
                         Rect rect) {
-    return ControlTemplate{id, cls, std::move(text), style, rect, 0};
+    return ControlTemplate{id, cls, std::move(text), style, rect, 0, {}};
+}
+
+// A control with the name a screen reader gives it.
+ControlTemplate Named(std::u16string name, ControlTemplate control) {
+    control.accessibleName = std::move(name);
+    return control;
 }
 
 const std::u16string kIntroUrl = TICKWRIGHT_INTRO_URL;
@@ -37,6 +43,7 @@ DialogTemplate AboutBox() {
     ControlTemplate icon =
         Control(IDC_STATIC, ControlClass::Static, u"", kControl | SS_ICON, {14, 14, 20, 20});
     icon.iconId = IDR_MAINFRAME;
+    icon.accessibleName = u"Tickwright";
     return DialogTemplate{
         IDD_ABOUTBOX,
         u"关于 Tickwright",
@@ -72,14 +79,15 @@ DialogTemplate MainDialog() {
             Control(IDC_INTRO_LINK, ControlClass::Link, u"软件简介", kControl | WS_TABSTOP,
                     {5, 9, 38, 11}),
             Control(IDC_STATIC, ControlClass::Static, u"精确到", kControl, {48, 10, 25, 8}),
-            Control(IDC_PRECISION, ControlClass::ComboBox, u"", kZoneList | CBS_SORT,
-                    {77, 7, 48, 34}),
+            Named(u"精确到", Control(IDC_PRECISION, ControlClass::ComboBox, u"",
+                                     kZoneList | CBS_SORT, {77, 7, 48, 34})),
             Control(IDC_CURRENT_TIME, ControlClass::Button, u"当前时间", kPushButton,
                     {135, 5, 50, 16}),
             Control(IDC_TOGGLE_MODE, ControlClass::Button, u"切换至高级模式", kPushButton,
                     {203, 5, 69, 16}),
-            Control(IDC_HISTORY, ControlClass::ListView, u"",
-                    kControl | LVS_REPORT | WS_BORDER | WS_TABSTOP, {0, 133, 291, 82}),
+            Named(u"历史记录",
+                  Control(IDC_HISTORY, ControlClass::ListView, u"",
+                          kControl | LVS_REPORT | WS_BORDER | WS_TABSTOP, {0, 133, 291, 82})),
             Control(IDC_STATIC, ControlClass::Static, u"双击复制", kControl, {3, 123, 34, 8}),
             Control(IDC_HISTORY_STATUS, ControlClass::Static, u"", kControl, {167, 123, 123, 8}),
             Control(IDC_CLEAR, ControlClass::Button, u"清空", kPushButton, {37, 121, 26, 12}),
@@ -98,17 +106,21 @@ DialogTemplate SimplePage() {
         100,
         {u"宋体", 9},
         {
-            Control(IDC_SIMPLE_ZONE, ControlClass::ComboBox, u"", kZoneList, {204, 20, 76, 30}),
+            Named(u"时区", Control(IDC_SIMPLE_ZONE, ControlClass::ComboBox, u"", kZoneList,
+                                   {204, 20, 76, 30})),
             Control(IDC_STATIC, ControlClass::Static, u"时区", kLabel, {176, 23, 17, 9}),
-            Control(IDC_SIMPLE_TIMESTAMP, ControlClass::Edit, u"", kEdit, {26, 37, 92, 17}),
-            Control(IDC_SIMPLE_TIME, ControlClass::Edit, u"", kEdit, {203, 67, 77, 17}),
-            Control(IDC_SIMPLE_TO_TIMESTAMP, ControlClass::Button, u"<<-", kPushButton,
-                    {128, 11, 26, 36}),
+            Named(u"Unix时间戳",
+                  Control(IDC_SIMPLE_TIMESTAMP, ControlClass::Edit, u"", kEdit, {26, 37, 92, 17})),
+            Named(u"时间",
+                  Control(IDC_SIMPLE_TIME, ControlClass::Edit, u"", kEdit, {203, 67, 77, 17})),
+            Named(u"转为Unix时间戳", Control(IDC_SIMPLE_TO_TIMESTAMP, ControlClass::Button, u"<<-",
+                                             kPushButton, {128, 11, 26, 36})),
             Control(IDC_STATIC, ControlClass::Static, u"Unix时间戳", kLabel, {10, 21, 42, 9}),
             Control(IDC_STATIC, ControlClass::Static, u"日期时间", kLabel, {165, 59, 36, 9}),
-            Control(IDC_SIMPLE_TO_DATETIME, ControlClass::Button, u"->>", kPushButton,
-                    {127, 59, 26, 36}),
-            Control(IDC_SIMPLE_DATE, ControlClass::Edit, u"", kEdit, {203, 45, 77, 17}),
+            Named(u"转为日期时间", Control(IDC_SIMPLE_TO_DATETIME, ControlClass::Button, u"->>",
+                                           kPushButton, {127, 59, 26, 36})),
+            Named(u"日期",
+                  Control(IDC_SIMPLE_DATE, ControlClass::Edit, u"", kEdit, {203, 45, 77, 17})),
         },
         {},
     };
@@ -123,8 +135,10 @@ DialogTemplate AdvancedPage() {
         100,
         {u"宋体", 9},
         {
-            Control(IDC_INPUT_ZONE, ControlClass::ComboBox, u"", kZoneList, {50, 13, 83, 30}),
-            Control(IDC_OUTPUT_ZONE, ControlClass::ComboBox, u"", kZoneList, {202, 13, 83, 30}),
+            Named(u"输入 时区", Control(IDC_INPUT_ZONE, ControlClass::ComboBox, u"", kZoneList,
+                                        {50, 13, 83, 30})),
+            Named(u"输出 时区", Control(IDC_OUTPUT_ZONE, ControlClass::ComboBox, u"", kZoneList,
+                                        {202, 13, 83, 30})),
             Control(IDC_STATIC, ControlClass::Button, u"输入", kControl | BS_GROUPBOX,
                     {6, 1, 135, 97}),
             Control(IDC_STATIC, ControlClass::Button, u"输出", kControl | BS_GROUPBOX,
@@ -135,17 +149,23 @@ DialogTemplate AdvancedPage() {
                     kControl | BS_AUTORADIOBUTTON | WS_TABSTOP, {12, 36, 34, 11}),
             Control(IDC_SOURCE_DATETIME, ControlClass::Button, u"时间",
                     kControl | BS_AUTORADIOBUTTON, {13, 68, 35, 11}),
-            Control(IDC_INPUT_TIMESTAMP, ControlClass::Edit, u"", kEdit, {50, 35, 83, 15}),
-            Control(IDC_INPUT_TIME, ControlClass::Edit, u"", kEdit, {50, 77, 83, 15}),
-            Control(IDC_OUTPUT_TIMESTAMP, ControlClass::Edit, u"", kReadOnlyEdit,
-                    {202, 32, 83, 15}),
-            Control(IDC_OUTPUT_TIME, ControlClass::Edit, u"", kReadOnlyEdit, {202, 77, 83, 15}),
+            Named(u"输入 时间戳",
+                  Control(IDC_INPUT_TIMESTAMP, ControlClass::Edit, u"", kEdit, {50, 35, 83, 15})),
+            Named(u"输入 时间",
+                  Control(IDC_INPUT_TIME, ControlClass::Edit, u"", kEdit, {50, 77, 83, 15})),
+            Named(u"输出 时间戳", Control(IDC_OUTPUT_TIMESTAMP, ControlClass::Edit, u"",
+                                          kReadOnlyEdit, {202, 32, 83, 15})),
+            Named(u"输出 时间", Control(IDC_OUTPUT_TIME, ControlClass::Edit, u"", kReadOnlyEdit,
+                                        {202, 77, 83, 15})),
             Control(IDC_STATIC, ControlClass::Static, u"时区", kLabel, {177, 16, 17, 9}),
             Control(IDC_STATIC, ControlClass::Static, u"时间戳", kLabel, {176, 36, 24, 9}),
             Control(IDC_STATIC, ControlClass::Static, u"时间", kLabel, {180, 68, 17, 9}),
-            Control(IDC_CONVERT, ControlClass::Button, u"->>", kPushButton, {143, 28, 24, 43}),
-            Control(IDC_INPUT_DATE, ControlClass::Edit, u"", kEdit, {50, 58, 83, 15}),
-            Control(IDC_OUTPUT_DATE, ControlClass::Edit, u"", kReadOnlyEdit, {202, 58, 83, 15}),
+            Named(u"转换", Control(IDC_CONVERT, ControlClass::Button, u"->>", kPushButton,
+                                   {143, 28, 24, 43})),
+            Named(u"输入 日期",
+                  Control(IDC_INPUT_DATE, ControlClass::Edit, u"", kEdit, {50, 58, 83, 15})),
+            Named(u"输出 日期", Control(IDC_OUTPUT_DATE, ControlClass::Edit, u"", kReadOnlyEdit,
+                                        {202, 58, 83, 15})),
         },
         {},
     };
@@ -165,12 +185,16 @@ DialogTemplate ListDetail() {
             Control(IDC_STATIC, ControlClass::Static, u"输入:", kControl, {12, 9, 20, 8}),
             Control(IDC_STATIC, ControlClass::Static, u"输出:", kControl, {12, 30, 20, 8}),
             Control(IDC_STATIC, ControlClass::Static, u"备注:", kControl, {12, 49, 20, 8}),
-            Control(IDC_DETAIL_INPUT, ControlClass::Edit, u"", kReadOnlyEdit, {99, 7, 137, 14}),
-            Control(IDC_DETAIL_OUTPUT, ControlClass::Edit, u"", kReadOnlyEdit, {99, 27, 137, 14}),
-            Control(IDC_DETAIL_NOTE, ControlClass::Edit, u"", kEdit, {37, 47, 199, 14}),
-            Control(IDC_DETAIL_INPUT_ZONE, ControlClass::Edit, u"", kReadOnlyEdit, {37, 7, 56, 14}),
-            Control(IDC_DETAIL_OUTPUT_ZONE, ControlClass::Edit, u"", kReadOnlyEdit,
-                    {37, 27, 56, 14}),
+            Named(u"输入内容", Control(IDC_DETAIL_INPUT, ControlClass::Edit, u"", kReadOnlyEdit,
+                                       {99, 7, 137, 14})),
+            Named(u"输出内容", Control(IDC_DETAIL_OUTPUT, ControlClass::Edit, u"", kReadOnlyEdit,
+                                       {99, 27, 137, 14})),
+            Named(u"备注",
+                  Control(IDC_DETAIL_NOTE, ControlClass::Edit, u"", kEdit, {37, 47, 199, 14})),
+            Named(u"输入时区", Control(IDC_DETAIL_INPUT_ZONE, ControlClass::Edit, u"",
+                                       kReadOnlyEdit, {37, 7, 56, 14})),
+            Named(u"输出时区", Control(IDC_DETAIL_OUTPUT_ZONE, ControlClass::Edit, u"",
+                                       kReadOnlyEdit, {37, 27, 56, 14})),
         },
         {},
     };

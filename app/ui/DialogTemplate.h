@@ -37,6 +37,10 @@ struct ControlTemplate {
     StyleFlags style = 0;
     Rect rect;
     int iconId = 0;  // for SS_ICON statics
+    // What assistive technology calls the control where its own text does
+    // not say it: an edit or a selector by its label, a button whose text is
+    // an arrow. Empty: the control's text.
+    std::u16string accessibleName = {};
 };
 
 struct FontSpec {

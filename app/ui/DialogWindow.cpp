@@ -1,8 +1,8 @@
 #include "app/ui/DialogWindow.h"
 
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QButtonGroup>
 #include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QIcon>
@@ -119,6 +119,9 @@ void DialogWindow::BuildControls() {
         }
         QWidget* widget = CreateControl(control, radioGroup);
         widget->setObjectName(QString::number(control.id));
+        if (!control.accessibleName.empty()) {
+            widget->setAccessibleName(ToQString(control.accessibleName));
+        }
         m_templateWidgets.push_back(widget);
         QRect geometry = PixelRect(control);
         if (qobject_cast<QLabel*>(widget) != nullptr && !IsIconStatic(control.style)) {

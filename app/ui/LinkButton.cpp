@@ -1,5 +1,6 @@
 #include "app/ui/LinkButton.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <algorithm>
 
@@ -7,11 +8,56 @@
 
 namespace ui {
 
+namespace {
+
+// A link: its text is its name, and "press" opens it.
+class LinkAccessible : public QAccessibleWidget {
+public:
+    explicit LinkAccessible(LinkButton* link) : QAccessibleWidget(link, QAccessible::Link) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            return Link()->text();
+        }
+        if (kind == QAccessible::Value) {
+            return Link()->Url();
+        }
+        return QAccessibleWidget::text(kind);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.linked = true;
+        return state;
+    }
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) {
+            Link()->click();
+        } else {
+            QAccessibleWidget::doAction(action);
+        }
+    }
+
+private:
+    LinkButton* Link() const { return static_cast<LinkButton*>(widget()); }
+};
+
+}  // namespace
+
 LinkButton::LinkButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {
     setFlat(true);
     setCursor(Qt::PointingHandCursor);
     setAutoDefault(false);
     connect(this, &QPushButton::clicked, this, &LinkButton::Open);
+}
+
+QAccessibleInterface* LinkButton::AccessibleFactory(const QString& className, QObject* object) {
+    auto* link = qobject_cast<LinkButton*>(object);
+    return className == QLatin1String("ui::LinkButton") && link != nullptr
+               ? new LinkAccessible(link)
+               : nullptr;
 }
 
 void LinkButton::SetUrl(const QString& url) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QPushButton>
+
+class QAccessibleInterface;
 #include <QString>
 
 namespace ui {
@@ -14,6 +16,10 @@ public:
 
     void SetUrl(const QString& url);
     const QString& Url() const { return m_url; }
+
+    // Presents link buttons to assistive technology as links, not push
+    // buttons; for QAccessible::installFactory.
+    static QAccessibleInterface* AccessibleFactory(const QString& className, QObject* object);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

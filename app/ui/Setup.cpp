@@ -1,5 +1,6 @@
 #include "app/ui/Setup.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -7,6 +8,7 @@
 #include "app/ui/ClassicStyle.h"
 #include "app/ui/Fonts.h"
 #include "app/ui/KeyRouter.h"
+#include "app/ui/LinkButton.h"
 
 namespace ui {
 
@@ -24,6 +26,11 @@ void InitializeUi() {
                                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(&qtTexts);
     }
+    static const bool accessibleLinks = [] {
+        QAccessible::installFactory(&LinkButton::AccessibleFactory);
+        return true;
+    }();
+    static_cast<void>(accessibleLinks);
     static KeyRouter router;
     qApp->removeEventFilter(&router);
     qApp->installEventFilter(&router);
