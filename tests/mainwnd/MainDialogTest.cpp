@@ -241,6 +241,16 @@ TEST_F(MainDialog, DoubleClickOpensTheDetailAndOkStoresTheNote) {
     OnNextModal([](QWidget*) { PressKey(Qt::Key_Return); });
     DoubleClickRow(1);
     EXPECT_EQ(m_main.GetHistoryRecord(1).Note, u"checked") << "OK without a change keeps it";
+
+    OnNextModal([&](QWidget* detail) {
+        QLineEdit* note = field(detail, res::IDC_DETAIL_NOTE);
+        note->setFocus();
+        QTest::keyClick(note, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(note, Qt::Key_Delete);
+        PressKey(Qt::Key_Return);
+    });
+    DoubleClickRow(1);
+    EXPECT_EQ(m_main.GetHistoryRecord(1).Note, u"") << "a cleared note is stored empty";
 }
 
 TEST_F(MainDialog, DoubleClickOffAnyRowOpensNothing) {

@@ -148,6 +148,14 @@ TEST_F(AdvancedPage, ConvertsFromADateAndTimeBetweenTwoZones) {
     EXPECT_EQ(Text(res::IDC_OUTPUT_TIMESTAMP), u"473412335");
     EXPECT_EQ(Text(res::IDC_OUTPUT_TIME), u"07:25:35");
     EXPECT_EQ(m_host.Row(0).Input, u"1985-01-01 15:25:35.001");
+
+    // A success writes "00:00:00" for an empty time and keeps the date as typed.
+    ChooseDateTimeInput(u" 1985-2-31", u"");
+    Click(res::IDC_CONVERT);
+    EXPECT_EQ(Text(res::IDC_INPUT_DATE), u" 1985-2-31");
+    EXPECT_EQ(Text(res::IDC_INPUT_TIME), u"00:00:00");
+    EXPECT_EQ(Text(res::IDC_OUTPUT_DATE), u"1985-03-02");
+    EXPECT_EQ(m_host.Row(0).Input, u" 1985-2-31 00:00:00");
 }
 
 TEST_F(AdvancedPage, EnterFromAnyControlConvertsByTheRadioButtonsAndEscapeDoesNothing) {

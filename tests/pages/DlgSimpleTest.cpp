@@ -103,6 +103,14 @@ TEST_F(SimplePage, ButtonsAndEnterConvertByTheFocusedField) {
 
     Click(res::IDC_SIMPLE_TO_DATETIME);
     EXPECT_EQ(m_host.history.RowCount(), 5);
+
+    // A success writes "00:00:00" for an empty time and keeps the date as typed.
+    Fill(u" 1985-2-31", u"");
+    Click(res::IDC_SIMPLE_TO_TIMESTAMP);
+    EXPECT_EQ(Text(res::IDC_SIMPLE_DATE), u" 1985-2-31");
+    EXPECT_EQ(Text(res::IDC_SIMPLE_TIME), u"00:00:00");
+    EXPECT_EQ(Text(res::IDC_SIMPLE_TIMESTAMP), u"478627200");
+    EXPECT_EQ(m_host.Row(0).Input, u" 1985-2-31 00:00:00");
 }
 
 TEST_F(SimplePage, EnterOnTheSelectorOrAButtonAndEscapeAnywhereDoNothing) {
