@@ -3,14 +3,11 @@
 #include <string>
 #include <utility>
 
+#include "app/resources/IntroPage.h"
 #include "app/resources/ResourceIds.h"
 #include "app/ui/DialogTemplate.h"
 #include "app/ui/ResourceTables.h"
 #include "app/ui/Style.h"
-
-#ifndef TICKWRIGHT_INTRO_URL
-#define TICKWRIGHT_INTRO_URL u"file:///usr/local/share/tickwright/intro.html"
-#endif
 
 namespace res {
 
@@ -37,9 +34,7 @@ ControlTemplate Named(std::u16string name, ControlTemplate control) {
     return control;
 }
 
-const std::u16string kIntroUrl = TICKWRIGHT_INTRO_URL;
-
-DialogTemplate AboutBox() {
+DialogTemplate AboutBox(const std::u16string& introUrl) {
     ControlTemplate icon =
         Control(IDC_STATIC, ControlClass::Static, u"", kControl | SS_ICON, {14, 14, 20, 20});
     icon.iconId = IDR_MAINFRAME;
@@ -62,11 +57,11 @@ DialogTemplate AboutBox() {
             Control(IDC_ABOUT_LINK, ControlClass::Link, u"软件简介", kControl | WS_TABSTOP,
                     {41, 38, 30, 14}),
         },
-        {InitData{IDC_ABOUT_LINK, {}, kIntroUrl}},
+        {InitData{IDC_ABOUT_LINK, {}, introUrl}},
     };
 }
 
-DialogTemplate MainDialog() {
+DialogTemplate MainDialog(const std::u16string& introUrl) {
     return DialogTemplate{
         IDD_TICKWRIGHT_DIALOG,
         u"Tickwright",
@@ -93,7 +88,7 @@ DialogTemplate MainDialog() {
             Control(IDC_CLEAR, ControlClass::Button, u"清空", kPushButton, {37, 121, 26, 12}),
         },
         {InitData{IDC_PRECISION, {u"秒(s)", u"毫秒(ms)"}, u""},
-         InitData{IDC_INTRO_LINK, {}, kIntroUrl}},
+         InitData{IDC_INTRO_LINK, {}, introUrl}},
     };
 }
 
@@ -203,8 +198,9 @@ DialogTemplate ListDetail() {
 }  // namespace
 
 void RegisterResources() {
-    RegisterTemplate(AboutBox());
-    RegisterTemplate(MainDialog());
+    const std::u16string introUrl = IntroPageUrl();
+    RegisterTemplate(AboutBox(introUrl));
+    RegisterTemplate(MainDialog(introUrl));
     RegisterTemplate(SimplePage());
     RegisterTemplate(AdvancedPage());
     RegisterTemplate(ListDetail());

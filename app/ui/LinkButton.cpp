@@ -1,9 +1,13 @@
 #include "app/ui/LinkButton.h"
 
 #include <QAccessibleWidget>
+#include <QFileInfo>
 #include <QPainter>
+#include <QUrl>
 #include <algorithm>
 
+#include "app/ui/DialogWindow.h"
+#include "app/ui/MessageBoxes.h"
 #include "app/ui/UrlOpener.h"
 
 namespace ui {
@@ -89,9 +93,20 @@ QSize LinkButton::sizeHint() const {
 }
 
 void LinkButton::Open() {
-    if (!m_url.isEmpty()) {
-        OpenUrl(m_url.toStdU16String());
+    if (m_url.isEmpty()) {
+        return;
     }
+    // A local page that is not there would open as the browser's "file not
+    // found"; say so here instead, naming the file.
+    const QUrl url(m_url);
+    if (url.isLocalFile() && !QFileInfo(url.toLocalFile()).isFile()) {
+        const auto* window = qobject_cast<const DialogWindow*>(parentWidget());
+        ShowMessageBox({window != nullptr ? window->Owner() : nullptr,
+                        u"找不到要打开的页面:\n" + url.toLocalFile().toStdU16String(), u"错误",
+                        MB_OK | MB_ICONEXCLAMATION});
+        return;
+    }
+    OpenUrl(m_url.toStdU16String());
 }
 
 }  // namespace ui
