@@ -1,0 +1,37 @@
+#pragma once
+
+// What the command line asks for, decided before any window system is
+// touched, so that --version and --help answer without a display.
+//
+//   tickwright                          -> Run
+//   tickwright -platform offscreen      -> Run (Qt's own options pass through)
+//   tickwright --version                -> ShowVersion, "Tickwright 1.0.0.1"
+//   tickwright --help / -h              -> ShowHelp
+//   tickwright --frobnicate             -> Refuse, with the reason
+
+#include <string>
+#include <vector>
+
+namespace tickwright {
+
+enum class CommandLineAction {
+    Run,
+    ShowVersion,
+    ShowHelp,
+    Refuse,
+};
+
+struct CommandLine {
+    CommandLineAction action = CommandLineAction::Run;
+    std::string problem;  // why it was refused (UTF-8), when it was
+};
+
+// `arguments` are argv[1..] as given. The first of --help and --version wins;
+// an option neither ours nor Qt's, or any other argument, is refused.
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+
+// The answers, UTF-8, each ending in a line break.
+std::string VersionText(const std::string& version);
+std::string UsageText();
+
+}  // namespace tickwright

@@ -1,0 +1,38 @@
+#include <gtest/gtest.h>
+
+#include "app/CommandLine.h"
+
+namespace tickwright {
+namespace {
+
+TEST(CommandLine, OursAnswerQtsPassAndAnythingElseIsRefused) {
+    using A = CommandLineAction;
+    struct Case {
+        std::vector<std::string> arguments;
+        CommandLineAction action;
+        const char* why;
+    };
+    const Case cases[] = {
+        {{}, A::Run, "no arguments"},
+        {{"-platform", "offscreen"}, A::Run, "a Qt option with its value"},
+        {{"--platform=offscreen", "-reverse"}, A::Run, "two dashes, an attached value, a flag"},
+        {{"-style", "fusion", "--version"}, A::ShowVersion, "a Qt option, then ours"},
+        {{"-h"}, A::ShowHelp, "short help"},
+        {{"--help", "--frobnicate"}, A::ShowHelp, "the first that asks wins"},
+        {{"--frobnicate", "--help"}, A::Refuse, "an unknown option before it"},
+        {{"-v"}, A::Refuse, "no short version option"},
+        {{"history.csv"}, A::Refuse, "the program takes no arguments"},
+        {{"-platform"}, A::Refuse, "a Qt option without its value"},
+        {{"-reverse=1"}, A::Refuse, "a Qt flag takes no value"},
+        {{"-"}, A::Refuse, "a lone dash"},
+    };
+    for (const Case& c : cases) {
+        const CommandLine command = ParseCommandLine(c.arguments);
+        EXPECT_EQ(command.action, c.action) << c.why;
+        EXPECT_EQ(command.problem.empty(), c.action != A::Refuse) << c.why;
+    }
+    EXPECT_NE(ParseCommandLine({"--frobnicate"}).problem.find("'--frobnicate'"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tickwright
