@@ -67,6 +67,10 @@ std::u16string PresentTimestampText(Precision precision) {
     return FormatTimestamp(CurrentTimestamp(precision));
 }
 
+BrokenDownTime LocalTimeNow() {
+    return g_localTime(ReadClockTicks() / kTicksPerSecond);
+}
+
 ZoneIndex DetectLocalZoneIndex() {
     const std::int64_t seconds = ReadClockTicks() / kTicksPerSecond;
     const BrokenDownTime local = g_localTime(seconds);

@@ -29,6 +29,9 @@ std::int64_t CurrentTimestamp(Precision precision);
 // The present Unix timestamp as the pages show it: plain decimal.
 std::u16string PresentTimestampText(Precision precision);
 
+// The machine's local wall-clock time now (both sources above apply).
+BrokenDownTime LocalTimeNow();
+
 // The zone whose whole-hour offset equals the machine's present offset
 // (daylight saving included), the offset being truncated toward zero: UTC+05:30
 // gives 17 (UTC+05H), UTC-03:30 gives 9 (UTC-03H). Offsets of +13 and +14, and

@@ -1,11 +1,16 @@
 #include "mainwnd/CTickwrightDlg.h"
 
 #include "app/about/CAboutDlg.h"
+#include "app/ui/FileDialogs.h"
+#include "app/ui/Files.h"
 #include "app/ui/ResourceTables.h"
+#include "core/Clock.h"
 #include "mainwnd/DlgListDetail.h"
 #include "mainwnd/HistoryColumns.h"
+#include "mainwnd/HistoryExport.h"
 #include "mainwnd/MainWindowLogic.h"
 #include "mainwnd/PrecisionSelector.h"
+#include "pages/DateTimeInput.h"
 
 namespace tickwright {
 
@@ -18,6 +23,8 @@ const ui::MessageMap<CTickwrightDlg>& CTickwrightDlg::GetMessageMap() {
         ui::OnDoubleClicked(res::IDC_HISTORY, &CTickwrightDlg::OnNMDblclkHistory),
         ui::OnSizeMessage(&CTickwrightDlg::OnSize),
         ui::OnClicked(res::IDC_CLEAR, &CTickwrightDlg::OnBnClickedClear),
+        ui::OnRightClicked(res::IDC_HISTORY, &CTickwrightDlg::OnNMRclickHistory),
+        ui::OnInitMenuMessage(&CTickwrightDlg::OnInitMenu),
     };
     return map;
 }
@@ -34,6 +41,10 @@ bool CTickwrightDlg::OnInitDialog() {
     // while they initialise, the advanced page before the list has columns.
     ReportSetModel(res::IDC_HISTORY, &m_historyList);
 
+    // Exporting stands above the About item, each after a separator of its
+    // own, so the menu still ends with a separator and the About item.
+    AppendWindowMenuSeparator();
+    AppendWindowMenuItem(res::IDM_EXPORT_HISTORY, ui::LoadString(res::IDS_EXPORT_HISTORY));
     const std::u16string aboutText = ui::LoadString(res::IDS_ABOUTBOX);
     if (!aboutText.empty()) {
         AppendWindowMenuSeparator();
@@ -101,12 +112,47 @@ void CTickwrightDlg::ShowHistoryDetail(int row, int column) {
 }
 
 void CTickwrightDlg::OnSysCommand(int command) {
-    if ((command & 0xFFF0) == res::IDM_ABOUTBOX) {
-        CAboutDlg about;
-        about.DoModal();
-        return;
+    switch (command & 0xFFF0) {
+        case res::IDM_ABOUTBOX: {
+            CAboutDlg about;
+            about.DoModal();
+            return;
+        }
+        case res::IDM_EXPORT_HISTORY:
+            ExportHistory();
+            return;
+        default:
+            DefaultSysCommand(command);
     }
-    DefaultSysCommand(command);
+}
+
+void CTickwrightDlg::OnInitMenu() {
+    EnableWindowMenuItem(res::IDM_EXPORT_HISTORY, HistoryRowCount() > 0);
+}
+
+void CTickwrightDlg::OnNMRclickHistory(int row, int) {
+    const int chosen =
+        TrackPopupMenu({{res::IDM_COPY_ROW, ui::LoadString(res::IDS_COPY_ROW)},
+                        {res::IDM_COPY_OUTPUT, ui::LoadString(res::IDS_COPY_OUTPUT)}});
+    if (chosen == res::IDM_COPY_ROW) {
+        ReportCopyRow(res::IDC_HISTORY, row);
+    } else if (chosen == res::IDM_COPY_OUTPUT) {
+        ReportCopyCell(res::IDC_HISTORY, row, static_cast<int>(HistoryColumn::Output));
+    }
+}
+
+void CTickwrightDlg::ExportHistory() {
+    const std::u16string path = ui::GetSaveFileName(
+        {this, std::u16string(kExportCaption),
+         ui::HomeFolder() + u'/' + ExportFileName(LocalTimeNow()), std::u16string(kExportFilter)});
+    if (path.empty()) {
+        return;  // cancelled
+    }
+    const std::u16string problem = ui::WriteFileAtomically(path, HistoryCsv(m_historyList));
+    if (!problem.empty()) {
+        MessageBox(std::u16string(kExportFailed) + u'\n' + problem, kErrorCaption,
+                   ui::MB_OK | ui::MB_ICONEXCLAMATION);
+    }
 }
 
 void CTickwrightDlg::OnBnClickedToggleMode() {

@@ -45,6 +45,12 @@ public:
     void OnBnClickedClear();
     void OnTimer(int id);
     void OnNMDblclkHistory(int row, int column);
+    // The history list's shortcut menu on a row: copy the row, or its output.
+    void OnNMRclickHistory(int row, int column);
+    // Before the window menu opens: exporting needs rows to export.
+    void OnInitMenu();
+    // Asks where, then writes every row as CSV; tells the user if it failed.
+    void ExportHistory();
     void OnSize();
 
     DlgSimple& SimplePage() { return *m_simplePage; }

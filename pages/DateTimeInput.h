@@ -15,8 +15,8 @@ namespace tickwright {
 
 inline constexpr std::u16string_view kBadDateMessage = u"请输入正确的日期!\n例:1985-01-01";
 inline constexpr std::u16string_view kBadTimeMessage = u"请输入正确的时间!\n例:15:25:35.001";
-// The caption of the refusal's message box.
-inline constexpr std::u16string_view kRefusalCaption = u"错误";
+// The caption of an error box, the refusal's included.
+inline constexpr std::u16string_view kErrorCaption = u"错误";
 // What the output field shows after a refusal.
 inline constexpr std::u16string_view kRefusedOutputText = u"-";
 // The time assumed for an empty time field; the page writes it back.

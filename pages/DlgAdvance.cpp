@@ -85,7 +85,7 @@ void DlgAdvance::ConvertDateTimeInput() {
     const FromDateTimeResult result =
         ComputeFromDateTime(date, time, inputZone, outputZone, precision);
     if (result.message) {
-        MessageBox(*result.message, kRefusalCaption, ui::MB_OK | ui::MB_ICONEXCLAMATION);
+        MessageBox(*result.message, kErrorCaption, ui::MB_OK | ui::MB_ICONEXCLAMATION);
         SetItemText(res::IDC_OUTPUT_TIME, kRefusedOutputText);
         return;
     }

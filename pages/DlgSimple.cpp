@@ -41,7 +41,7 @@ void DlgSimple::OnBnClickedToTimestamp() {
         SetItemText(res::IDC_SIMPLE_TIME, result.effectiveTime);
     }
     if (result.message) {
-        MessageBox(*result.message, kRefusalCaption, ui::MB_OK | ui::MB_ICONEXCLAMATION);
+        MessageBox(*result.message, kErrorCaption, ui::MB_OK | ui::MB_ICONEXCLAMATION);
         SetItemText(res::IDC_SIMPLE_TIMESTAMP, kRefusedOutputText);
         return;
     }

@@ -11,14 +11,22 @@ namespace res {
 // Dialogs, the icon and the string table.
 inline constexpr int IDD_ABOUTBOX = 100;
 inline constexpr int IDS_ABOUTBOX = 101;
+inline constexpr int IDS_EXPORT_HISTORY = 102;  // the window-menu item that exports the history
+inline constexpr int IDS_COPY_ROW = 103;        // the history list's shortcut menu
+inline constexpr int IDS_COPY_OUTPUT = 104;
 inline constexpr int IDD_TICKWRIGHT_DIALOG = 102;
 inline constexpr int IDR_MAINFRAME = 128;  // the application icon
 inline constexpr int IDD_SIMPLE = 131;
 inline constexpr int IDD_ADVANCE = 133;
 inline constexpr int IDD_LIST_DETAIL = 135;
 
-// The window-menu command that opens the About box.
+// Window-menu commands (their low four bits are zero, as system commands'
+// are): the About box, and exporting the history.
 inline constexpr int IDM_ABOUTBOX = 0x0010;
+inline constexpr int IDM_EXPORT_HISTORY = 0x0020;
+// The history list's shortcut menu: copy the row, copy its output.
+inline constexpr int IDM_COPY_ROW = 32771;
+inline constexpr int IDM_COPY_OUTPUT = 32772;
 
 // A control no code addresses: labels and frames.
 inline constexpr int IDC_STATIC = -1;

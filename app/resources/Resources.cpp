@@ -205,6 +205,9 @@ void RegisterResources() {
     RegisterTemplate(AdvancedPage());
     RegisterTemplate(ListDetail());
     RegisterString(IDS_ABOUTBOX, u"关于 Tickwright(&A)...");
+    RegisterString(IDS_EXPORT_HISTORY, u"导出历史记录(&E)...");
+    RegisterString(IDS_COPY_ROW, u"复制(&C)");
+    RegisterString(IDS_COPY_OUTPUT, u"复制输出内容(&O)");
     RegisterIcon(IDR_MAINFRAME, {{u":/icons/tickwright-16.png", 16},
                                  {u":/icons/tickwright-24.png", 24},
                                  {u":/icons/tickwright-32.png", 32},

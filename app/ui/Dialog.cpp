@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QCursor>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -335,6 +336,18 @@ void Dialog::ReportSetExtendedStyle(int id, StyleFlags style) {
     }
 }
 
+void Dialog::ReportCopyRow(int id, int row) {
+    if (auto* view = ControlAs<ReportView>(*this, id); view != nullptr && row >= 0) {
+        view->CopyRows({row});
+    }
+}
+
+void Dialog::ReportCopyCell(int id, int row, int column) {
+    if (auto* view = ControlAs<ReportView>(*this, id); view != nullptr && row >= 0) {
+        view->CopyCell(row, column);
+    }
+}
+
 void Dialog::SetTimer(int id, int milliseconds) {
     if (m_window != nullptr) {
         m_window->SetTimer(id, milliseconds);
@@ -367,6 +380,47 @@ void Dialog::AppendWindowMenuItem(int command, std::u16string_view text) {
         QAction* action = m_window->WindowMenu()->addAction(ToQString(text));
         action->setData(command);
     }
+}
+
+namespace {
+
+QAction* WindowMenuAction(DialogWindow* window, int command) {
+    if (window == nullptr) {
+        return nullptr;
+    }
+    for (QAction* action : window->WindowMenu()->actions()) {
+        if (!action->isSeparator() && action->data().toInt() == command) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void Dialog::EnableWindowMenuItem(int command, bool enabled) {
+    if (QAction* action = WindowMenuAction(m_window.get(), command)) {
+        action->setEnabled(enabled);
+    }
+}
+
+bool Dialog::IsWindowMenuItemEnabled(int command) const {
+    const QAction* action = WindowMenuAction(m_window.get(), command);
+    return action != nullptr && action->isEnabled();
+}
+
+int Dialog::TrackPopupMenu(const std::vector<MenuItem>& items) {
+    if (m_window == nullptr) {
+        return 0;
+    }
+    QMenu menu(m_window.get());
+    menu.setObjectName(QStringLiteral("popupMenu"));
+    menu.setFont(ShellFont());
+    for (const MenuItem& item : items) {
+        menu.addAction(ToQString(item.text))->setData(item.command);
+    }
+    const QAction* chosen = menu.exec(QCursor::pos());
+    return chosen != nullptr ? chosen->data().toInt() : 0;
 }
 
 bool Dialog::PreTranslateKeyDown(int) {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/ui/DialogTemplate.h"
 #include "app/ui/MessageMap.h"
@@ -85,6 +86,9 @@ public:
     int ReportGetColumnWidth(int id, int column) const;
     StyleFlags ReportGetExtendedStyle(int id) const;
     void ReportSetExtendedStyle(int id, StyleFlags style);
+    // The clipboard gets a row as one line of tab-separated cells, or one cell.
+    void ReportCopyRow(int id, int row);
+    void ReportCopyCell(int id, int row, int column);
 
     // Timers deliver Notification::Timer with the id until killed.
     void SetTimer(int id, int milliseconds);
@@ -94,9 +98,20 @@ public:
     // Modal message box owned by this dialog; returns IDOK.
     int MessageBox(std::u16string_view text, std::u16string_view caption, StyleFlags style);
 
-    // The window menu standing in for the system menu.
+    // The window menu standing in for the system menu. Before it opens the
+    // dialog gets Notification::InitMenu, to enable or disable its items.
     void AppendWindowMenuSeparator();
     void AppendWindowMenuItem(int command, std::u16string_view text);
+    void EnableWindowMenuItem(int command, bool enabled);
+    bool IsWindowMenuItemEnabled(int command) const;
+
+    // A shortcut menu at the mouse pointer, run until an item is chosen or
+    // it is dismissed; the chosen item's command, or 0.
+    struct MenuItem {
+        int command = 0;
+        std::u16string text;
+    };
+    int TrackPopupMenu(const std::vector<MenuItem>& items);
 
     // Called by the layer.
     virtual bool OnInitDialog() { return true; }

@@ -265,6 +265,10 @@ QWidget* DialogWindow::CreateList(const ControlTemplate& control) {
             m_owner->Deliver(Event{Notification::DoubleClicked, id, row, column});
         }
     });
+    view->SetRightClickHandler([this, id](int row, int column) {
+        return m_owner != nullptr &&
+               m_owner->Deliver(Event{Notification::RightClicked, id, row, column});
+    });
     return view;
 }
 
@@ -339,6 +343,11 @@ QMenu* DialogWindow::WindowMenu() {
         }
         QAction* close = m_windowMenu->addAction(QStringLiteral("关闭(&C)\tAlt+F4"));
         close->setData(SC_CLOSE);
+        connect(m_windowMenu, &QMenu::aboutToShow, this, [this] {
+            if (m_owner != nullptr) {
+                m_owner->Deliver(Event{Notification::InitMenu, 0, 0, 0});
+            }
+        });
         connect(m_windowMenu, &QMenu::triggered, this, [this](QAction* action) {
             if (m_owner != nullptr) {
                 const int command = action->data().toInt();

@@ -21,6 +21,8 @@ enum class Notification {
     Clicked,        // a button; id = the button
     Timer,          // a timer; first = the timer id
     DoubleClicked,  // a list; id = the list, first = row, second = column (-1 off any row)
+    RightClicked,   // a list, on a row; id = the list, first = row, second = column
+    InitMenu,       // the window menu is about to open
     Size,           // the dialog was resized
     SysCommand,     // a window-menu command; first = the command id
 };
@@ -60,6 +62,16 @@ MessageMapEntry<D> OnDoubleClicked(int id, void (D::*handler)(int, int)) {
 }
 
 template <class D>
+MessageMapEntry<D> OnRightClicked(int id, void (D::*handler)(int, int)) {
+    return {Notification::RightClicked, id, nullptr, nullptr, handler};
+}
+
+template <class D>
+MessageMapEntry<D> OnInitMenuMessage(void (D::*handler)()) {
+    return {Notification::InitMenu, 0, handler, nullptr, nullptr};
+}
+
+template <class D>
 MessageMapEntry<D> OnSizeMessage(void (D::*handler)()) {
     return {Notification::Size, 0, handler, nullptr, nullptr};
 }
@@ -73,9 +85,9 @@ MessageMapEntry<D> OnSysCommandMessage(void (D::*handler)(int)) {
 // caller can fall back to the default handling.
 template <class D>
 bool DispatchMessage(D& dialog, const MessageMap<D>& map, const Event& event) {
-    const bool matchesAnyId = event.code == Notification::Timer ||
-                              event.code == Notification::Size ||
-                              event.code == Notification::SysCommand;
+    const bool matchesAnyId =
+        event.code == Notification::Timer || event.code == Notification::Size ||
+        event.code == Notification::SysCommand || event.code == Notification::InitMenu;
     for (const MessageMapEntry<D>& entry : map) {
         if (entry.code != event.code || (!matchesAnyId && entry.id != event.id)) {
             continue;

@@ -1,10 +1,16 @@
 #include "app/ui/ReportView.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include "app/ui/ReportModelAdapter.h"
 #include "app/ui/Style.h"
+
+#include <algorithm>
 
 namespace ui {
 
@@ -39,6 +45,63 @@ void ReportView::ApplyExtendedStyle(unsigned style) {
     setShowGrid((style & LVS_EX_GRIDLINES) != 0);
     setSelectionBehavior((style & LVS_EX_FULLROWSELECT) != 0 ? QAbstractItemView::SelectRows
                                                              : QAbstractItemView::SelectItems);
+}
+
+void ReportView::CopyRows(const QList<int>& rows) const {
+    QStringList lines;
+    for (const int row : rows) {
+        lines.push_back(RowText(row));
+    }
+    QGuiApplication::clipboard()->setText(lines.join(u'\n'));
+}
+
+void ReportView::CopyCell(int row, int column) const {
+    QGuiApplication::clipboard()->setText(model()->index(row, column).data().toString());
+}
+
+QString ReportView::RowText(int row) const {
+    QStringList cells;
+    for (int column = 0; column < model()->columnCount(); ++column) {
+        QString cell = model()->index(row, column).data().toString();
+        cell.replace(u'\t', u' ').replace(u'\r', u' ').replace(u'\n', u' ');
+        cells.push_back(cell);
+    }
+    return cells.join(u'\t');
+}
+
+void ReportView::SetRightClickHandler(std::function<bool(int, int)> handler) {
+    m_rightClickHandler = std::move(handler);
+}
+
+void ReportView::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        QList<int> rows;
+        for (const QModelIndex& index : selectionModel()->selectedRows()) {
+            rows.push_back(index.row());
+        }
+        if (rows.isEmpty() && currentIndex().isValid()) {
+            rows.push_back(currentIndex().row());
+        }
+        std::sort(rows.begin(), rows.end());  // as shown, top first
+        if (!rows.isEmpty()) {
+            CopyRows(rows);
+        }
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void ReportView::contextMenuEvent(QContextMenuEvent* event) {
+    // The menu key asks about the current row; the mouse about the row under it.
+    const QModelIndex hit = event->reason() == QContextMenuEvent::Keyboard
+                                ? currentIndex()
+                                : indexAt(viewport()->mapFromGlobal(event->globalPos()));
+    if (hit.isValid() && m_rightClickHandler && m_rightClickHandler(hit.row(), hit.column())) {
+        event->accept();
+        return;
+    }
+    event->ignore();
 }
 
 void ReportView::mouseDoubleClickEvent(QMouseEvent* event) {

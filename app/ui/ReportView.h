@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QTableView>
+#include <functional>
 
 namespace ui {
 
@@ -17,13 +18,27 @@ public:
     void ApplyExtendedStyle(unsigned style);
     unsigned ExtendedStyle() const { return m_extendedStyle; }
 
+    // Plain text on the clipboard: rows as lines of tab-separated cells (a
+    // tab or line break inside a cell becomes a space), or one cell's text.
+    void CopyRows(const QList<int>& rows) const;
+    void CopyCell(int row, int column) const;
+
+    // Asked on a right-click on a row; true when it handled the click. A
+    // click off the rows, or one it declines, goes on to the dialog.
+    void SetRightClickHandler(std::function<bool(int row, int column)> handler);
+
 signals:
     void DoubleClicked(int row, int column);
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    QString RowText(int row) const;
+
+    std::function<bool(int, int)> m_rightClickHandler;
     ReportModelAdapter* m_adapter;
     unsigned m_extendedStyle = 0;
 };

@@ -1,0 +1,84 @@
+#include "mainwnd/HistoryExport.h"
+
+#include "core/DecimalText.h"
+#include "mainwnd/HistoryColumns.h"
+
+namespace tickwright {
+
+namespace {
+
+// UTF-16 to UTF-8; a lone surrogate becomes U+FFFD rather than bad bytes.
+void AppendUtf8(std::string& out, std::u16string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t c = text[i];
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] <= 0xDFFF) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+        } else if (c >= 0xD800 && c <= 0xDFFF) {
+            c = 0xFFFD;
+        }
+        if (c < 0x80) {
+            out.push_back(static_cast<char>(c));
+        } else if (c < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        } else if (c < 0x10000) {
+            out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+            out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        }
+    }
+}
+
+void AppendField(std::string& out, std::u16string_view field) {
+    if (field.find_first_of(u",\"\r\n") == std::u16string_view::npos) {
+        AppendUtf8(out, field);
+        return;
+    }
+    out.push_back('"');
+    std::size_t start = 0;
+    for (std::size_t quote = field.find(u'"'); quote != std::u16string_view::npos;
+         quote = field.find(u'"', start)) {
+        AppendUtf8(out, field.substr(start, quote + 1 - start));
+        out.push_back('"');
+        start = quote + 1;
+    }
+    AppendUtf8(out, field.substr(start));
+    out.push_back('"');
+}
+
+template <class CellOf>
+void AppendLine(std::string& out, CellOf cell) {
+    for (int column = 0; column < kHistoryColumnCount; ++column) {
+        if (column > 0) {
+            out.push_back(',');
+        }
+        AppendField(out, cell(column));
+    }
+    out += "\r\n";
+}
+
+}  // namespace
+
+std::string HistoryCsv(const HistoryList& history) {
+    std::string out = "\xEF\xBB\xBF";
+    AppendLine(out, [](int column) { return kHistoryHeadings[static_cast<std::size_t>(column)]; });
+    for (int row = 0; row < history.RowCount(); ++row) {
+        AppendLine(out, [&](int column) { return history.CellText(row, column); });
+    }
+    return out;
+}
+
+std::u16string ExportFileName(const BrokenDownTime& local) {
+    return u"tickwright-history-" + FormatDecimal(local.yearSince1900 + 1900, 4) +
+           FormatDecimal(local.month + 1, 2) + FormatDecimal(local.day, 2) + u'-' +
+           FormatDecimal(local.hour, 2) + FormatDecimal(local.minute, 2) +
+           FormatDecimal(local.second, 2) + u".csv";
+}
+
+}  // namespace tickwright

@@ -1,0 +1,30 @@
+#pragma once
+
+// The history as a file a spreadsheet opens: CSV (RFC 4180) in UTF-8 with a
+// byte-order mark, so spreadsheet programs read the Chinese right; a heading
+// row, then every row newest first as shown. Window-free.
+
+#include <string>
+#include <string_view>
+
+#include "core/LocalTime.h"
+#include "mainwnd/HistoryList.h"
+
+namespace tickwright {
+
+inline constexpr std::u16string_view kExportCaption = u"导出历史记录";
+inline constexpr std::u16string_view kExportFilter = u"CSV 文件 (*.csv)";
+// Followed by the reason on a line of its own.
+inline constexpr std::u16string_view kExportFailed = u"无法导出历史记录:";
+
+// The file's bytes. A field holding a comma, a double quote or a line break
+// is quoted, its quotes doubled; lines end in CR LF.
+//   a row {UTC+00H, 0, UTC+08H, 1970-01-01 08:00:00.000, say "hi", ok}
+//   ->    UTC+00H,0,UTC+08H,1970-01-01 08:00:00.000,"say ""hi"", ok"\r\n
+std::string HistoryCsv(const HistoryList& history);
+
+// The name proposed for an export made at `local` wall-clock time:
+//   tickwright-history-20261207-143005.csv
+std::u16string ExportFileName(const BrokenDownTime& local);
+
+}  // namespace tickwright

@@ -1,0 +1,262 @@
+// Taking the history out of the window: copying rows through the clipboard
+// and exporting every row as CSV, read back by a CSV reader of the test's own.
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <unistd.h>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMimeData>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <csignal>
+
+#include "app/ui/FileDialogs.h"
+#include "app/ui/MainWindow.h"
+#include "mainwnd/CTickwrightDlg.h"
+#include "tests/pages/PageTestHost.h"
+#include "tests/ui/GuiTestSupport.h"
+
+namespace tickwright {
+namespace {
+
+// RFC 4180, read the plain way: fields, quoted or not, rows ending in CR LF.
+std::vector<std::vector<QString>> ReadCsv(const QByteArray& bytes) {
+    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF")) << "a UTF-8 byte-order mark first";
+    const QString text = QString::fromUtf8(bytes.mid(3));
+    std::vector<std::vector<QString>> rows(1);
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted) {
+            if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"') {
+                field += u'"';
+                ++i;
+            } else if (c == u'"') {
+                quoted = false;
+            } else {
+                field += c;
+            }
+        } else if (c == u'"') {
+            quoted = true;
+        } else if (c == u',') {
+            rows.back().push_back(field);
+            field.clear();
+        } else if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+            rows.back().push_back(field);
+            field.clear();
+            rows.emplace_back();
+            ++i;
+        } else {
+            field += c;
+        }
+    }
+    EXPECT_TRUE(rows.back().empty() && field.isEmpty()) << "the last line ends in CR LF";
+    rows.pop_back();
+    return rows;
+}
+
+std::vector<QString> Cells(const HistoryRecord& record) {
+    std::vector<QString> cells;
+    for (const std::u16string* text :
+         {&record.InputZone, &record.Input, &record.OutputZone, &record.Output, &record.Note}) {
+        cells.push_back(QString::fromStdU16String(*text));
+    }
+    return cells;
+}
+
+class HistoryOut : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ui::SetMainWindow(&m_main);
+        ASSERT_TRUE(m_main.CreateModeless());
+        testsupport::Activate(ui::WidgetOf(m_main));
+        ASSERT_TRUE(testsupport::WaitUntil([&] {
+            return !m_main.IsTimerRunning(CTickwrightDlg::kStartupTimer) &&
+                   m_main.HistoryRowCount() == 0;
+        }));
+        ui::SetSaveFileHandler([this](const ui::SaveFileRequest& request) {
+            m_requests.push_back(request);
+            return m_answer;
+        });
+    }
+    void TearDown() override {
+        ui::SetSaveFileHandler({});
+        ui::SetMainWindow(nullptr);
+    }
+    QTableView* List() {
+        return qobject_cast<QTableView*>(ui::ControlWidget(m_main, res::IDC_HISTORY));
+    }
+    QPoint RowPoint(int row) { return List()->visualRect(List()->model()->index(row, 1)).center(); }
+    // Right-clicks at `point` of the list and chooses `item` of the menu that
+    // opens (-1: closes it); the name of that menu.
+    QString RightClick(QPoint point, int item) {
+        QString opened;
+        QTimer::singleShot(0, [&] {
+            testsupport::WaitUntil([] { return QApplication::activePopupWidget() != nullptr; });
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (menu == nullptr) {
+                return;
+            }
+            opened = menu->objectName();
+            if (item >= 0) {
+                QTest::mouseClick(menu, Qt::LeftButton, {},
+                                  menu->actionGeometry(menu->actions()[item]).center());
+            } else {
+                menu->close();
+            }
+        });
+        QWidget* viewport = List()->viewport();
+        QTest::mouseClick(viewport, Qt::RightButton, {}, point);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, point, viewport->mapToGlobal(point));
+        QApplication::sendEvent(viewport, &event);
+        testsupport::WaitUntil([&] { return !opened.isEmpty(); }, 1000);
+        return opened;
+    }
+    void Export() { m_main.OnSysCommand(res::IDM_EXPORT_HISTORY); }
+    QString Clipboard() const { return QGuiApplication::clipboard()->text(); }
+
+    testsupport::FixedClock m_clock;
+    testsupport::MessageBoxRecorder m_boxes;
+    CTickwrightDlg m_main;
+    std::vector<ui::SaveFileRequest> m_requests;
+    std::u16string m_answer;
+};
+
+TEST_F(HistoryOut, CtrlCAndTheShortcutMenuCopyARowOrItsOutput) {
+    m_main.AddHistoryRecord(12, u"0", 20, u"1970-01-01 08:00:00.000");
+    m_main.AddHistoryRecord(20, u"1985-01-01 15:25:35.001", 12, u"473412335001");
+    m_main.SetHistoryNote(0, u"核对\t两次\n完毕");
+
+    QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, RowPoint(0));
+    QTest::keyClick(List(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(Clipboard(), QStringLiteral("UTC+08H\t1985-01-01 15:25:35.001\tUTC+00H\t"
+                                          "473412335001\t核对 两次 完毕"))
+        << "one line; a tab or line break inside a cell becomes a space";
+    EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->hasFormat(QStringLiteral("text/plain")));
+
+    EXPECT_EQ(RightClick(RowPoint(1), 1), QStringLiteral("popupMenu"));
+    EXPECT_EQ(Clipboard(), QStringLiteral("1970-01-01 08:00:00.000")) << "the output alone";
+    RightClick(RowPoint(1), 0);
+    EXPECT_EQ(Clipboard(), QStringLiteral("UTC+00H\t0\tUTC+08H\t1970-01-01 08:00:00.000\t"));
+    EXPECT_EQ(RightClick(QPoint(10, List()->viewport()->height() - 5), -1),
+              QStringLiteral("windowMenu"))
+        << "off the rows the window menu opens, as on the dialog's background";
+}
+
+TEST_F(HistoryOut, ExportWritesEveryRowNewestFirstAndReadsBackWhole) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const std::vector<std::u16string> notes = {
+        u"a, b",         u"say \"hi\"",  u"two\r\nlines",
+        u"备注：时间戳", u"=SUM(A1:A2)", std::u16string(10000, u'字'),
+    };
+    for (const std::u16string& note : notes) {
+        m_main.AddHistoryRecord(20, u"1985-01-01 15:25:35.001", 12, u"473412335001");
+        m_main.SetHistoryNote(0, note);
+    }
+    std::vector<HistoryRecord> before;
+    for (int row = 0; row < m_main.HistoryRowCount(); ++row) {
+        before.push_back(m_main.GetHistoryRecord(row));
+    }
+    m_answer = folder.filePath(QStringLiteral("history.csv")).toStdU16String();
+    Export();
+
+    ASSERT_EQ(m_requests.size(), 1u);
+    EXPECT_EQ(m_requests[0].defaultPath,
+              (QDir::homePath() + QStringLiteral("/tickwright-history-20231115-061320.csv"))
+                  .toStdU16String())
+        << "named for the local time of the export, in the home folder";
+    EXPECT_TRUE(m_boxes.boxes.empty());
+    QFile file(QString::fromStdU16String(m_answer));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const std::vector<std::vector<QString>> rows = ReadCsv(file.readAll());
+    ASSERT_EQ(rows.size(), before.size() + 1);
+    EXPECT_EQ(rows[0], (std::vector<QString>{QStringLiteral("输入时区"), QStringLiteral("输入内容"),
+                                             QStringLiteral("输出时区"), QStringLiteral("输出内容"),
+                                             QStringLiteral("备注")}));
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        EXPECT_EQ(rows[i + 1], Cells(before[i])) << "row " << i;
+        EXPECT_EQ(m_main.GetHistoryRecord(static_cast<int>(i)), before[i]) << "unchanged";
+    }
+    EXPECT_EQ(rows[1][4], QStringLiteral("字").repeated(10000));
+}
+
+TEST_F(HistoryOut, AFailedExportSaysWhyAndLeavesTheOldFileAsItWas) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    m_main.AddHistoryRecord(12, u"0", 12, u"1970-01-01 00:00:00.000");
+    m_main.SetHistoryNote(0, std::u16string(5000, u'x'));
+    const QString existing = folder.filePath(QStringLiteral("kept.csv"));
+    QFile old(existing);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old contents");
+    old.close();
+    QDir(folder.path()).mkdir(QStringLiteral("in-the-way.csv"));
+
+    struct Case {
+        QString path;
+        bool diskFull;
+        const char* why;
+    };
+    const Case cases[] = {
+        {folder.filePath(QStringLiteral("in-the-way.csv")), false, "a folder in the way"},
+        {folder.filePath(QStringLiteral("missing/history.csv")), false, "no such folder"},
+        {existing, true, "the disk fills up while writing"},
+    };
+    for (const Case& c : cases) {
+        m_boxes.boxes.clear();
+        m_answer = c.path.toStdU16String();
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit saved = limit;
+        if (c.diskFull) {
+            std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead
+            limit.rlim_cur = 1024;
+            setrlimit(RLIMIT_FSIZE, &limit);
+        }
+        Export();
+        setrlimit(RLIMIT_FSIZE, &saved);
+        ASSERT_EQ(m_boxes.boxes.size(), 1u) << c.why;
+        EXPECT_EQ(m_boxes.boxes[0].caption, u"错误") << c.why;
+        EXPECT_TRUE(m_boxes.boxes[0].text.starts_with(u"无法导出历史记录:\n")) << c.why;
+        EXPECT_GT(m_boxes.boxes[0].text.size(), 10u) << c.why << ": with the reason";
+    }
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), QByteArray("old contents"));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("kept.csv")})
+        << "no half-written file is left behind";
+
+    m_boxes.boxes.clear();
+    m_answer.clear();  // cancelled
+    Export();
+    EXPECT_TRUE(m_boxes.boxes.empty());
+    EXPECT_EQ(m_main.HistoryRowCount(), 1);
+}
+
+TEST_F(HistoryOut, TheExportItemStandsAboveAboutAndNeedsRows) {
+    QMenu* menu = m_main.Window()->WindowMenu();
+    const QList<QAction*> actions = menu->actions();
+    ASSERT_GE(actions.size(), 4);
+    EXPECT_EQ(actions[actions.size() - 3]->text(), QStringLiteral("导出历史记录(&E)..."));
+    EXPECT_EQ(actions.back()->text(), QStringLiteral("关于 Tickwright(&A)..."));
+
+    testsupport::PressKey(Qt::Key_Space, Qt::AltModifier);
+    ASSERT_TRUE(testsupport::WaitUntil([&] { return menu->isVisible(); }));
+    EXPECT_FALSE(m_main.IsWindowMenuItemEnabled(res::IDM_EXPORT_HISTORY)) << "nothing to export";
+    menu->hide();
+    m_main.AddHistoryRecord(12, u"0", 12, u"1970-01-01 00:00:00.000");
+    testsupport::PressKey(Qt::Key_Space, Qt::AltModifier);
+    ASSERT_TRUE(testsupport::WaitUntil([&] { return menu->isVisible(); }));
+    EXPECT_TRUE(m_main.IsWindowMenuItemEnabled(res::IDM_EXPORT_HISTORY));
+    menu->hide();
+}
+
+}  // namespace
+}  // namespace tickwright
