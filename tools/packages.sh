@@ -26,10 +26,18 @@ TICKWRIGHT_APP_PACKAGES=(
     qt6-base-dev qt6-qpa-plugins fonts-noto-cjk qt6-translations-l10n
 )
 
-# What testing it needs besides: the test frameworks, clang for the fuzzers,
-# a virtual X server for the real window, and the desktop-file validators.
-TICKWRIGHT_TEST_PACKAGES=(
+# What making the Debian package needs besides: dpkg-shlibdeps for its
+# dependencies, help2man for its manual page.
+TICKWRIGHT_PACKAGE_PACKAGES=(
     "${TICKWRIGHT_APP_PACKAGES[@]}"
+    dpkg-dev help2man
+)
+
+# What testing it needs besides: the test frameworks, clang for the fuzzers,
+# a virtual X server and a way to type into the real window, the desktop-file
+# validators, and lintian for the package.
+TICKWRIGHT_TEST_PACKAGES=(
+    "${TICKWRIGHT_PACKAGE_PACKAGES[@]}"
     clang libclang-rt-14-dev libgtest-dev libbenchmark-dev
-    xvfb xauth libx11-dev desktop-file-utils appstream
+    xvfb xauth libx11-dev xdotool desktop-file-utils appstream lintian
 )

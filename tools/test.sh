@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Tickwright (installing only what is missing),
 # builds it, and runs every test: unit and GUI tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer, each fuzz target for a bounded time, and the
-# benchmarks once in a Release build so their figures are printed.
+# UndefinedBehaviorSanitizer, each fuzz target for a bounded time, the Debian
+# package through lintian and a run of its program, and the benchmarks once in
+# a Release build so their figures are printed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
@@ -17,6 +18,9 @@ cmake --build build/release -j "$jobs"
 build/release/bench/core_bench --benchmark_min_time=0.05
 QT_QPA_PLATFORM=offscreen build/release/bench/history_bench
 build/release/bench/startup_bench
+
+echo "== The Debian package (checked with the tests below)"
+./tools/package.sh
 
 echo "== Sanitized debug build, tests and fuzzing (clang)"
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
