@@ -20,7 +20,7 @@ set(CPACK_PACKAGE_NAME tickwright)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Tickwright developers")
 set(CPACK_PACKAGE_CONTACT "Tickwright developers <developers@tickwright.io>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "convert Unix timestamps to dates and times and back")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 # The synopsis is the summary above; this is the extended description.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Tickwright converts Unix timestamps, in seconds or milliseconds, to
