@@ -17,7 +17,8 @@ cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMP
 cmake --build build/release -j "$jobs"
 build/release/bench/core_bench --benchmark_min_time=0.05
 QT_QPA_PLATFORM=offscreen build/release/bench/history_bench
-build/release/bench/startup_bench
+xvfb-run -a -s "-screen 0 1280x800x24" \
+    build/release/bench/startup_x_bench build/release/app/tickwright build/release/bench/startup_floor
 
 echo "== The Debian package (checked with the tests below)"
 ./tools/package.sh

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTimer>
 
 #include "app/ui/DialogWindow.h"
 #include "app/ui/Fonts.h"
@@ -148,9 +149,16 @@ void Dialog::SetWindowText(std::u16string_view text) {
 }
 
 void Dialog::SetIcon(int iconId) {
-    if (m_window != nullptr) {
-        m_window->setWindowIcon(IconFor(iconId));
+    if (m_window == nullptr) {
+        return;
     }
+    // The window goes up first and its icon follows at the next turn of the
+    // event loop: decoding the pictures, and the image plugins Qt loads to
+    // read them, would otherwise hold back the window by most of what the
+    // program adds to a bare Qt window's start-up.
+    QTimer::singleShot(0, m_window.get(), [window = m_window.get(), iconId] {
+        window->setWindowIcon(WindowIconFor(iconId, window->devicePixelRatioF()));
+    });
 }
 
 std::u16string Dialog::GetWindowText() const {

@@ -49,7 +49,8 @@ public:
     void MoveWindow(const Rect& rect);
     Rect GetClientRect() const;
     void SetWindowText(std::u16string_view text);
-    // The title-bar and task-bar picture, from the icon table.
+    // The title-bar and task-bar picture, from the icon table; it is set once
+    // the event loop runs, after the window has gone up.
     void SetIcon(int iconId);
     std::u16string GetWindowText() const;
 

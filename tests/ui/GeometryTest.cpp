@@ -146,16 +146,10 @@ void ExpectTextsAndIconsFit(QWidget* window, const std::string& where) {
             } else if (!label->wordWrap()) {
                 ExpectTextFits(label, label->text(), label->contentsRect(), where);
             }
-        } else if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
-            QStyleOptionButton option;
-            option.initFrom(radio);
-            option.text = radio->text();
-            option.rect = radio->rect();
-            ExpectTextFits(radio, radio->text(),
-                           style->subElementRect(QStyle::SE_RadioButtonContents, &option, radio),
-                           where);
-        } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
-            if (button->isFlat()) {  // a link: its text drawn 1 px in from each side
+        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            const bool radio = qobject_cast<QRadioButton*>(button) != nullptr;
+            const auto* push = qobject_cast<QPushButton*>(button);
+            if (push != nullptr && push->isFlat()) {  // a link: its text 1 px in from each side
                 ExpectTextFits(button, button->text(), button->rect(), where, 2);
                 continue;
             }
@@ -163,9 +157,10 @@ void ExpectTextsAndIconsFit(QWidget* window, const std::string& where) {
             option.initFrom(button);
             option.text = button->text();
             option.rect = button->rect();
-            ExpectTextFits(button, button->text(),
-                           style->subElementRect(QStyle::SE_PushButtonContents, &option, button),
-                           where);
+            const QRect room = style->subElementRect(
+                radio ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents, &option,
+                button);
+            ExpectTextFits(button, button->text(), room, where);
         } else if (auto* box = qobject_cast<QGroupBox*>(widget)) {
             QStyleOptionGroupBox option;
             option.initFrom(box);
