@@ -6,11 +6,10 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <algorithm>
 
 #include "app/ui/ReportModelAdapter.h"
 #include "app/ui/Style.h"
-
-#include <algorithm>
 
 namespace ui {
 
