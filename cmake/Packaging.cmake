@@ -3,14 +3,26 @@
 # a package (copyright, changelog). Lintian finds nothing to override.
 include(GNUInstallDirs)
 
+# The package format needs a maintainer's mail address. The project owns no
+# mail domain, so none is made up: whoever builds the package names theirs
+# (tools/package.sh passes TICKWRIGHT_MAINTAINER from the environment), and the
+# default is an address under the reserved top-level domain .invalid, which
+# says plainly that nobody is reachable there.
+set(TICKWRIGHT_MAINTAINER "Tickwright developers <tickwright@packages.invalid>"
+    CACHE STRING "The Debian package's maintainer, as \"Name <address>\"")
+
 set(TICKWRIGHT_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/tickwright)
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/debian/copyright DESTINATION ${TICKWRIGHT_DOC_DIR})
+configure_file(${PROJECT_SOURCE_DIR}/packaging/debian/copyright.in
+               ${CMAKE_BINARY_DIR}/copyright @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/copyright DESTINATION ${TICKWRIGHT_DOC_DIR})
 # The package is its own upstream (a native package, version without a Debian
 # revision), so its Debian changelog is changelog.gz.
+configure_file(${PROJECT_SOURCE_DIR}/packaging/debian/changelog.in
+               ${CMAKE_BINARY_DIR}/changelog @ONLY)
 set(changelog ${CMAKE_BINARY_DIR}/changelog.gz)
 add_custom_command(OUTPUT ${changelog}
-    COMMAND gzip -9n -c ${PROJECT_SOURCE_DIR}/packaging/debian/changelog > ${changelog}
-    DEPENDS ${PROJECT_SOURCE_DIR}/packaging/debian/changelog
+    COMMAND gzip -9n -c ${CMAKE_BINARY_DIR}/changelog > ${changelog}
+    DEPENDS ${CMAKE_BINARY_DIR}/changelog
     COMMENT "Compressing the Debian changelog")
 add_custom_target(tickwright_changelog ALL DEPENDS ${changelog})
 install(FILES ${changelog} DESTINATION ${TICKWRIGHT_DOC_DIR})
@@ -19,7 +31,7 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tickwright)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Tickwright developers")
-set(CPACK_PACKAGE_CONTACT "Tickwright developers <developers@tickwright.io>")
+set(CPACK_PACKAGE_CONTACT "${TICKWRIGHT_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 # The synopsis is the summary above; this is the extended description.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
@@ -30,13 +42,12 @@ conversion is kept in a history list whose rows take a note, can be copied
 and can be exported as CSV. The user interface is in Simplified Chinese.")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE amd64)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://tickwright.io")
+set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${TICKWRIGHT_DEB_ARCH})
 # dpkg-shlibdeps adds the libraries the binary links; these it cannot see.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk, qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
-set(CPACK_DEBIAN_FILE_NAME "tickwright_${PROJECT_VERSION}_amd64.deb")
+set(CPACK_DEBIAN_FILE_NAME ${TICKWRIGHT_DEB_FILE})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_BINARY_DIR})

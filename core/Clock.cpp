@@ -1,6 +1,6 @@
 #include "core/Clock.h"
 
-#include <chrono>
+#include <ctime>
 #include <limits>
 
 #include "core/Calendar.h"
@@ -15,10 +15,14 @@ constexpr std::int64_t kTicksPerMs = 10000;
 constexpr std::int64_t kMsPerHour = 3600000;
 
 std::int64_t SystemClockTicks() {
-    const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
-    return std::chrono::duration_cast<std::chrono::duration<std::int64_t, std::ratio<1, 10000000>>>(
-               sinceEpoch)
-        .count();
+    // timespec_get, not std::chrono::system_clock: the latter is compiled into
+    // the C++ library, which on 32-bit systems still reads a 32-bit time_t and
+    // so stops at 2038-01-19; this call takes the program's own 64-bit time_t.
+    std::timespec now{};
+    if (std::timespec_get(&now, TIME_UTC) != TIME_UTC) {
+        return 0;
+    }
+    return static_cast<std::int64_t>(now.tv_sec) * kTicksPerSecond + now.tv_nsec / 100;
 }
 
 ClockTicksSource g_clockTicks = &SystemClockTicks;

@@ -11,10 +11,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-600}
 source tools/packages.sh
-ensure_packages "${TICKWRIGHT_APP_PACKAGES[@]}" clang libclang-rt-14-dev
+ensure_packages "${TICKWRIGHT_APP_PACKAGES[@]}" clang libclang-rt-dev
 
 cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-    -DTICKWRIGHT_SANITIZE=ON -DTICKWRIGHT_FUZZERS=ON -DTICKWRIGHT_TESTS=OFF >/dev/null
+    -DTICKWRIGHT_SANITIZE=ON -DTICKWRIGHT_FUZZERS=ON -DTICKWRIGHT_TESTS=OFF -DTICKWRIGHT_WERROR=ON >/dev/null
 cmake --build build/fuzz -j "$(nproc)"
 
 targets=(FuzzDateText FuzzTimeText FuzzTimestampText FuzzPageConversion)

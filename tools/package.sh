@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Sets up a Debian 12 machine for packaging Tickwright (installing only what
-# is missing), builds it with Debian's hardening flags, and makes
-# build/pkg/tickwright_1.0.0.1_amd64.deb with CPack.
+# Sets up a Debian 12 or 13 machine for packaging Tickwright (installing only
+# what is missing), builds it with Debian's hardening flags, and makes
+# build/pkg/tickwright_VERSION_ARCH.deb with CPack, for this machine's
+# architecture. The maintainer's address comes from TICKWRIGHT_MAINTAINER
+# ("Name <address>") when it is set.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
@@ -14,7 +16,8 @@ cmake -S . -B build/pkg -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER
     -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
     -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" \
     -DCMAKE_INSTALL_PREFIX=/usr -DTICKWRIGHT_PACKAGE=ON \
-    -DTICKWRIGHT_TESTS=OFF -DTICKWRIGHT_BENCHMARKS=OFF
+    -DTICKWRIGHT_TESTS=OFF -DTICKWRIGHT_BENCHMARKS=OFF \
+    ${TICKWRIGHT_MAINTAINER:+"-DTICKWRIGHT_MAINTAINER=$TICKWRIGHT_MAINTAINER"}
 cmake --build build/pkg -j "$(nproc)"
 (cd build/pkg && cpack -G DEB)
-echo "Built build/pkg/tickwright_1.0.0.1_amd64.deb"
+echo "Built $(ls build/pkg/tickwright_*_"$(dpkg --print-architecture)".deb)"

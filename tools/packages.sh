@@ -20,7 +20,8 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# What building and running Tickwright needs on Debian 12.
+# What building and running Tickwright needs, by names that Debian 12 and 13
+# both have (no compiler version is pinned).
 TICKWRIGHT_APP_PACKAGES=(
     cmake ninja-build g++
     qt6-base-dev qt6-qpa-plugins fonts-noto-cjk qt6-translations-l10n
@@ -38,6 +39,6 @@ TICKWRIGHT_PACKAGE_PACKAGES=(
 # validators, and lintian for the package.
 TICKWRIGHT_TEST_PACKAGES=(
     "${TICKWRIGHT_PACKAGE_PACKAGES[@]}"
-    clang libclang-rt-14-dev libgtest-dev libbenchmark-dev
+    clang libclang-rt-dev libgtest-dev libbenchmark-dev
     xvfb xauth libx11-dev xdotool desktop-file-utils appstream lintian
 )

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Sets up a Debian 12 machine for Tickwright (installing only what is
+# Sets up a Debian 12 or 13 machine for Tickwright (installing only what is
 # missing), builds it, and starts it. Extra arguments go to the program.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Sets up a Debian 12 machine for Tickwright (installing only what is missing),
+# Sets up a Debian 12 or 13 machine for Tickwright (installing only what is missing),
 # builds it, and runs every test: unit and GUI tests under AddressSanitizer and
 # UndefinedBehaviorSanitizer, each fuzz target for a bounded time, the Debian
 # package through lintian and a run of its program, and the benchmarks once in
@@ -13,7 +13,7 @@ jobs=$(nproc)
 
 echo "== Release build and benchmarks (g++)"
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=g++ \
-    -DTICKWRIGHT_TESTS=OFF -DTICKWRIGHT_BENCHMARKS=ON
+    -DTICKWRIGHT_TESTS=OFF -DTICKWRIGHT_BENCHMARKS=ON -DTICKWRIGHT_WERROR=ON
 cmake --build build/release -j "$jobs"
 build/release/bench/core_bench --benchmark_min_time=0.05
 QT_QPA_PLATFORM=offscreen build/release/bench/history_bench
@@ -25,6 +25,6 @@ echo "== The Debian package (checked with the tests below)"
 
 echo "== Sanitized debug build, tests and fuzzing (clang)"
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
-    -DTICKWRIGHT_SANITIZE=ON -DTICKWRIGHT_FUZZERS=ON
+    -DTICKWRIGHT_SANITIZE=ON -DTICKWRIGHT_FUZZERS=ON -DTICKWRIGHT_WERROR=ON
 cmake --build build/test -j "$jobs"
 ctest --test-dir build/test --output-on-failure -j "$jobs"

@@ -69,6 +69,7 @@ TEST_F(ClockFixture, DetectsTheZoneOfTheMachinesOffsetThroughTZ) {
         {"CET-1CEST,M3.5.0,M10.5.0/3", kJanuary2024, 13, "winter time in force"},
         {"CET-1CEST,M3.5.0,M10.5.0/3", kJuly2024, 14, "summer time in force"},
         {"<+08>-8", 0, 20, "at the epoch itself"},
+        {"<-05>+5", 2208988800, 7, "2040-01-01, past the reach of a 32-bit time_t"},
     };
     for (const Case& c : cases) {
         setenv("TZ", c.tz, 1);

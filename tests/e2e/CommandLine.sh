@@ -3,9 +3,10 @@
 # --help answer and exit 0, an unknown option exits 2 with the usage on
 # stderr, and Qt's own options still reach Qt (-platform offscreen starts the
 # program, which then runs until it is stopped).
-#   CommandLine.sh PROGRAM
+#   CommandLine.sh PROGRAM VERSION
 set -uo pipefail
 program=$1
+version=$2
 unset DISPLAY WAYLAND_DISPLAY
 fail() {
     echo "FAIL: $*"
@@ -13,7 +14,7 @@ fail() {
 }
 
 out=$("$program" --version) || fail "--version exited $?"
-[ "$out" = "Tickwright 1.0.0.1" ] || fail "--version printed '$out'"
+[ "$out" = "Tickwright $version" ] || fail "--version printed '$out'"
 
 out=$("$program" --help) || fail "--help exited $?"
 grep -q '^Usage: tickwright' <<<"$out" || fail "--help has no English usage line"

@@ -342,7 +342,7 @@ TEST_F(DialogLayer, ModalDialogResultForEnterEscapeAndTheCloseBox) {
         QTimer::singleShot(0, [&] {
             QWidget* window = QApplication::activeModalWidget();
             ASSERT_NE(window, nullptr);
-            QApplication::setActiveWindow(window);
+            testsupport::Activate(window);
             c.end(window);
         });
         EXPECT_EQ(dialog.DoModal(), c.expected) << c.how;

@@ -33,7 +33,6 @@ inline bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 2000) {
 inline void Activate(QWidget* window) {
     window->show();
     window->activateWindow();
-    QApplication::setActiveWindow(window);
     static_cast<void>(QTest::qWaitForWindowActive(window, 1000));
 }
 

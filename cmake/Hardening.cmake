@@ -1,0 +1,47 @@
+# The hardening every optimised build a user runs gets (tools/run.sh and
+# tools/package.sh alike), so the binary on a user's machine is as well
+# defended whether it came from the package or from a plain build. Sanitized
+# and unoptimised builds are for testing and keep their own instrumentation.
+include(CheckCXXCompilerFlag)
+include(CheckPIESupported)
+include(CheckLinkerFlag)
+
+option(TICKWRIGHT_HARDENING "Harden optimised builds (stack protector, fortify, CET, RELRO)" ON)
+
+if(TICKWRIGHT_HARDENING AND NOT TICKWRIGHT_SANITIZE AND NOT CMAKE_BUILD_TYPE STREQUAL "Debug")
+    check_pie_supported()
+    set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+    add_compile_options(-fstack-protector-strong)
+    # Debian's dpkg-buildflags may already name a level; never define it twice.
+    if(NOT CMAKE_CXX_FLAGS MATCHES "_FORTIFY_SOURCE")
+        add_compile_definitions(_FORTIFY_SOURCE=2)
+    endif()
+    foreach(flag -fstack-clash-protection -fcf-protection)
+        string(MAKE_C_IDENTIFIER "TICKWRIGHT_HAS${flag}" supported)
+        check_cxx_compiler_flag(${flag} ${supported})
+        if(${supported})
+            add_compile_options(${flag})
+        endif()
+    endforeach()
+    # The compiler's switches go into the binary (.GCC.command.line), so a
+    # test can read from the binary itself what left no other mark, such as
+    # stack-clash protection.
+    if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+        add_compile_options(-frecord-gcc-switches)
+    else()
+        add_compile_options(-frecord-command-line)
+    endif()
+    add_link_options(-Wl,-z,relro -Wl,-z,now)
+    # CET: -fcf-protection marks our own objects, but the linker keeps the
+    # mark only where every object has it, and Debian's C start files do not.
+    # Their code is ordinary calls and returns, so the shadow-stack mark is
+    # true of the whole program and is set explicitly; the indirect-branch
+    # (IBT) mark would not be (their _init has no landing pad), so it comes
+    # only where the start files carry it.
+    if(TICKWRIGHT_HAS_fcf_protection)
+        check_linker_flag(CXX "-Wl,-z,shstk" TICKWRIGHT_LINKER_HAS_SHSTK)
+        if(TICKWRIGHT_LINKER_HAS_SHSTK)
+            add_link_options(-Wl,-z,shstk)
+        endif()
+    endif()
+endif()

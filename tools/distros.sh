@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# Proves that the README's test command passes on every Debian a user has:
+# for Debian 12 amd64, Debian 13 amd64 and Debian 12 i386 it makes a fresh root
+# from Debian's packages with mmdebstrap, clones this repository's HEAD into
+# it, runs ./tools/test.sh there as a newcomer would, and prints one table.
+# Not part of the test command: it takes the better part of an hour.
+#   tools/distros.sh [SYSTEM...]      SYSTEM: bookworm-amd64 trixie-amd64 bookworm-i386
+# Needs root (to make the roots and chroot into them) and mmdebstrap; the
+# roots and logs go under build/distros (TICKWRIGHT_DISTROS_DIR), and a root
+# that is already there is made afresh.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+repo=$PWD
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "tools/distros.sh needs root: it makes Debian roots and runs the tests inside them." >&2
+    exit 2
+fi
+if ! command -v mmdebstrap >/dev/null; then
+    echo "tools/distros.sh needs mmdebstrap (apt-get install mmdebstrap) to make the roots." >&2
+    exit 2
+fi
+
+work=${TICKWRIGHT_DISTROS_DIR:-$repo/build/distros}
+mkdir -p "$work"
+systems=("$@")
+[ ${#systems[@]} -gt 0 ] || systems=(bookworm-amd64 trixie-amd64 bookworm-i386)
+
+mounted=()
+unmount_all() {
+    local i
+    for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do
+        umount -l "${mounted[i]}" 2>/dev/null || true
+    done
+    mounted=()
+}
+trap unmount_all EXIT
+
+bind() {
+    mkdir -p "$2"
+    mount --bind "$1" "$2" && mounted+=("$2")
+}
+
+# Runs the test command in a fresh root; prints one row of the table.
+run_system() {
+    local system=$1
+    local suite=${system%-*} arch=${system#*-}
+    local root=$work/$system log=$work/$system.log
+    local personality=()
+    [ "$arch" = i386 ] && personality=(setarch i686)
+    rm -rf "$root"
+    echo "== $system: making the root" >&2
+    if ! mmdebstrap --variant=apt --architectures="$arch" --include=git,ca-certificates \
+        "$suite" "$root" >"$log" 2>&1; then
+        printf '%-10s %-6s %s\n' "$suite" "$arch" "could not make the root (see $log)"
+        return 1
+    fi
+    bind /proc "$root/proc"
+    bind /sys "$root/sys"
+    bind /dev "$root/dev"
+    bind /dev/pts "$root/dev/pts"
+    mount -t tmpfs tmpfs "$root/tmp" && mounted+=("$root/tmp")
+    cp /etc/resolv.conf "$root/etc/resolv.conf"
+    git clone -q "$repo" "$root/root/tickwright"
+    echo "== $system: running ./tools/test.sh (log: $log)" >&2
+    local start end status=0
+    start=$(date +%s)
+    "${personality[@]}" chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin \
+        LANG=C.UTF-8 bash -c 'cd /root/tickwright && ./tools/test.sh' >>"$log" 2>&1 || status=$?
+    end=$(date +%s)
+    local compiler qt summary passed failed
+    compiler=$(chroot "$root" g++ --version 2>/dev/null | head -n 1 | sed 's/^g++ //')
+    compiler="g++ ${compiler##* }, clang $(chroot "$root" clang++ --version 2>/dev/null |
+        grep -oE 'version [0-9.]+' | head -n 1 | cut -d' ' -f2)"
+    qt=$(chroot "$root" dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null | cut -d+ -f1)
+    summary=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -n 1)
+    passed=$(sed -nE 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\2 \1/p' <<<"$summary" |
+        awk '{print $1 - $2}')
+    failed=$(sed -nE 's/.* ([0-9]+) tests failed out of.*/\1/p' <<<"$summary")
+    unmount_all
+    printf '%-10s %-6s %-24s %-8s %6s %6s %7ss  %s\n' "$suite" "$arch" "$compiler" "${qt:-?}" \
+        "${passed:-?}" "${failed:-?}" "$((end - start))" \
+        "$([ "$status" -eq 0 ] && echo green || echo "FAILED (exit $status)")"
+    return "$status"
+}
+
+rows=()
+overall=0
+for system in "${systems[@]}"; do
+    case $system in
+        bookworm-amd64 | trixie-amd64 | bookworm-i386) ;;
+        *)
+            echo "unknown system '$system'" >&2
+            exit 2
+            ;;
+    esac
+    row=$(run_system "$system") || overall=1
+    rows+=("$row")
+done
+
+printf '\n%-10s %-6s %-24s %-8s %6s %6s %8s  %s\n' release arch compiler Qt passed failed "wall" result
+printf '%s\n' "${rows[@]}"
+exit "$overall"
