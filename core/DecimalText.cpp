@@ -15,6 +15,9 @@ constexpr char16_t kFullWidthMinus = u'\uFF0D';
 std::uint64_t ReadMagnitude(std::u16string_view text, std::size_t pos, std::uint64_t cap) {
     std::uint64_t magnitude = 0;
     for (; pos < text.size(); ++pos) {
+        if (IsInvisibleFormat(text[pos])) {
+            continue;
+        }
         const int digit = DigitValue(text[pos]);
         if (digit < 0) {
             break;
@@ -31,7 +34,7 @@ std::uint64_t ReadMagnitude(std::u16string_view text, std::size_t pos, std::uint
 template <typename Int>
 Int ReadSigned(std::u16string_view text) {
     std::size_t pos = 0;
-    while (pos < text.size() && IsWhiteSpace(text[pos])) {
+    while (pos < text.size() && (IsWhiteSpace(text[pos]) || IsInvisibleFormat(text[pos]))) {
         ++pos;
     }
     bool negative = false;
@@ -62,6 +65,12 @@ Int ReadSigned(std::u16string_view text) {
 
 bool IsWhiteSpace(char16_t c) {
     return c == u' ' || (c >= u'\t' && c <= u'\r') || c == u'\u00A0' || c == u'\u3000';
+}
+
+bool IsInvisibleFormat(char16_t c) {
+    return c == u'\u00AD' || (c >= u'\u200B' && c <= u'\u200F') ||
+           (c >= u'\u202A' && c <= u'\u202E') || (c >= u'\u2060' && c <= u'\u2064') ||
+           (c >= u'\u2066' && c <= u'\u2069') || c == u'\uFEFF';
 }
 
 int DigitValue(char16_t c) {

@@ -14,10 +14,19 @@ namespace tickwright {
 // space), the no-break space U+00A0 and the ideographic space U+3000.
 bool IsWhiteSpace(char16_t c);
 
+// Invisible format characters that text pasted from web pages and chat
+// programs carries: the soft hyphen U+00AD, U+200B..U+200F (zero-width space,
+// joiners, direction marks), U+202A..U+202E (direction embeddings and
+// overrides), U+2060..U+2064 (word joiner, invisible operators), U+2066..U+2069
+// (direction isolates) and the byte-order mark U+FEFF. Every reader below
+// acts as if they were not in the text at all.
+bool IsInvisibleFormat(char16_t c);
+
 // 0..9 for "0".."9" and for the full-width digits U+FF10..U+FF19; -1 otherwise.
 int DigitValue(char16_t c);
 
-// Reads a signed integer the way _wtoi64 does:
+// Reads a signed integer the way _wtoi64 does, invisible format characters
+// ignored wherever they stand:
 //   - leading white space is skipped,
 //   - then one optional sign, "+" or "-" (full-width U+FF0B and U+FF0D too),
 //   - then decimal digits up to the first character that is not a digit;
@@ -26,6 +35,7 @@ int DigitValue(char16_t c);
 // INT64_MAX or INT64_MIN.
 //   ReadInt64(u" 1700000000abc") == 1700000000
 //   ReadInt64(u"-5") == -5, ReadInt64(u"abc") == 0
+//   ReadInt64(u"17\u200B00000000") == 1700000000  (a zero-width space inside)
 std::int64_t ReadInt64(std::u16string_view text);
 
 // As ReadInt64, saturating to the 32-bit range instead (the _wtoi contract).

@@ -4,7 +4,10 @@
 // form of each number (white space before it, a sign, anything after its
 // digits), strict about the number of fields and their ranges. Full-width
 // forms typed with a Chinese input method ("１９８５－０１－０１",
-// "１５：２５：３５．００１", the ideographic space) read as their ASCII twins.
+// "１５：２５：３５．００１", the ideographic space) read as their ASCII twins,
+// and invisible format characters pasted along with the text (IsInvisibleFormat
+// in DecimalText.h) are read as if they were not there: "12:\u206930:15" is
+// 12:30:15.
 
 #include <string>
 #include <string_view>

@@ -1,4 +1,5 @@
-// Date text: never crashes, accepts only dates of the span, and an accepted
+// Date text: never crashes, reads as if invisible characters were not there,
+// accepts only dates of the span, and an accepted
 // date written back out reads as the same day.
 #include "core/Calendar.h"
 #include "core/TextParsing.h"
@@ -6,7 +7,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tickwright;
-    const PackedDate packed = ParseDateText(TextFromBytes(data, size));
+    const std::u16string text = TextFromBytes(data, size);
+    const PackedDate packed = ParseDateText(text);
+    FUZZ_CHECK(ParseDateText(WithoutInvisible(text)) == packed);
     if (packed == -1) {
         return 0;
     }

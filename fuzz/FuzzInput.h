@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/DecimalText.h"
+
 namespace tickwright {
 
 // Fuzzer bytes as 16-bit text, two bytes a character, so that every code unit
@@ -15,6 +17,17 @@ inline std::u16string TextFromBytes(const std::uint8_t* data, std::size_t size) 
         text.push_back(static_cast<char16_t>(data[i] | (data[i + 1] << 8)));
     }
     return text;
+}
+
+// The text as the readers must see it: every invisible format character gone.
+inline std::u16string WithoutInvisible(const std::u16string& text) {
+    std::u16string visible;
+    for (const char16_t c : text) {
+        if (!IsInvisibleFormat(c)) {
+            visible.push_back(c);
+        }
+    }
+    return visible;
 }
 
 }  // namespace tickwright

@@ -1,4 +1,5 @@
-// Time text: never crashes, accepts only times of one day, and an accepted time
+// Time text: never crashes, reads as if invisible characters were not there,
+// accepts only times of one day, and an accepted time
 // written back out with milliseconds reads as the same value.
 #include "core/Calendar.h"
 #include "core/TextParsing.h"
@@ -6,7 +7,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tickwright;
-    const PackedTime packed = ParseTimeText(TextFromBytes(data, size));
+    const std::u16string text = TextFromBytes(data, size);
+    const PackedTime packed = ParseTimeText(text);
+    FUZZ_CHECK(ParseTimeText(WithoutInvisible(text)) == packed);
     if (packed == -1) {
         return 0;
     }

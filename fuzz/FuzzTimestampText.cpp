@@ -16,6 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::u16string text = TextFromBytes(data + 3, size - 3);
 
     const std::int64_t value = ParseTimestampText(text);
+    FUZZ_CHECK(ParseTimestampText(WithoutInvisible(text)) == value);
     FUZZ_CHECK(ParseTimestampText(FormatTimestamp(value)) == value);
 
     const std::int64_t ms = ShiftToZone(MsFromTimestamp(value, precision), from, to);
