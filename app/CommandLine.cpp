@@ -34,6 +34,10 @@ constexpr std::array<std::string_view, 18> kQtOptionsWithValue = {
     "qmljsdebugger",
 };
 
+// The only ones Qt also reads with the value after "=" (-style=fusion); every
+// other option of Qt's takes its value as the next argument alone.
+constexpr std::array<std::string_view, 2> kQtOptionsWithAttachedValue = {"style", "stylesheet"};
+
 template <std::size_t N>
 bool IsOneOf(std::string_view name, const std::array<std::string_view, N>& names) {
     return std::find(names.begin(), names.end(), name) != names.end();
@@ -50,8 +54,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         if (argument == "--version") {
             return {CommandLineAction::ShowVersion, {}};
         }
-        // Qt takes its options with one dash or two, and a value either as
-        // the next argument or after "=".
+        // Qt takes its options with one dash or two, and a value as the next
+        // argument (after "=" for the few that say so).
         std::string_view name(argument);
         if (name.size() < 2 || name[0] != '-') {
             return {CommandLineAction::Refuse,
@@ -64,8 +68,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         if (IsOneOf(name, kQtFlags) && !valueAttached) {
             continue;
         }
-        if (IsOneOf(name, kQtOptionsWithValue)) {
-            if (!valueAttached && ++i == arguments.size()) {
+        if (valueAttached) {
+            if (IsOneOf(name, kQtOptionsWithAttachedValue)) {
+                continue;
+            }
+        } else if (IsOneOf(name, kQtOptionsWithValue)) {
+            if (++i == arguments.size()) {
                 return {CommandLineAction::Refuse,
                         "选项 '" + argument + "' 缺少值 (option needs a value)"};
             }

@@ -5,6 +5,8 @@
 //
 //   tickwright                          -> Run
 //   tickwright -platform offscreen      -> Run (Qt's own options pass through)
+//   tickwright -style=fusion            -> Run (the "=" form only where Qt reads it)
+//   tickwright --platform=offscreen     -> Refuse: Qt would not read it
 //   tickwright --version                -> ShowVersion, "Tickwright 1.0.0.1"
 //   tickwright --help / -h              -> ShowHelp
 //   tickwright --frobnicate             -> Refuse, with the reason

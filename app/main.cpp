@@ -1,5 +1,7 @@
 #include <QApplication>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -7,17 +9,33 @@
 #include "app/CommandLine.h"
 #include "app/resources/Resources.h"
 
+namespace {
+
+// An answer that could not be written (a closed pipe, a full disk) is a
+// failure, not a silent success.
+int Answer(const std::string& text) {
+    errno = 0;
+    if (std::fputs(text.c_str(), stdout) == EOF || std::fflush(stdout) != 0) {
+        std::fprintf(stderr, "tickwright: 无法写出回答 (cannot write the answer): %s\n",
+                     std::strerror(errno != 0 ? errno : EIO));
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     using tickwright::CommandLineAction;
-    const tickwright::CommandLine command =
-        tickwright::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    // argc may be 0 (a program started with an empty argv): no arguments then.
+    const std::vector<std::string> arguments =
+        argc > 1 ? std::vector<std::string>(argv + 1, argv + argc) : std::vector<std::string>();
+    const tickwright::CommandLine command = tickwright::ParseCommandLine(arguments);
     switch (command.action) {
         case CommandLineAction::ShowVersion:
-            std::fputs(tickwright::VersionText(TICKWRIGHT_VERSION).c_str(), stdout);
-            return 0;
+            return Answer(tickwright::VersionText(TICKWRIGHT_VERSION));
         case CommandLineAction::ShowHelp:
-            std::fputs(tickwright::UsageText().c_str(), stdout);
-            return 0;
+            return Answer(tickwright::UsageText());
         case CommandLineAction::Refuse:
             std::fprintf(stderr, "tickwright: %s\n\n%s", command.problem.c_str(),
                          tickwright::UsageText().c_str());

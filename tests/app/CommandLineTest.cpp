@@ -15,7 +15,10 @@ TEST(CommandLine, OursAnswerQtsPassAndAnythingElseIsRefused) {
     const Case cases[] = {
         {{}, A::Run, "no arguments"},
         {{"-platform", "offscreen"}, A::Run, "a Qt option with its value"},
-        {{"--platform=offscreen", "-reverse"}, A::Run, "two dashes, an attached value, a flag"},
+        {{"--style=fusion", "-reverse"}, A::Run, "two dashes, an attached value, a flag"},
+        {{"-stylesheet=a.qss"}, A::Run, "the other option Qt reads after \"=\""},
+        {{"--platform=offscreen"}, A::Refuse, "Qt reads -platform only with a separate value"},
+        {{"-display=:1"}, A::Refuse, "nor -display"},
         {{"-style", "fusion", "--version"}, A::ShowVersion, "a Qt option, then ours"},
         {{"-h"}, A::ShowHelp, "short help"},
         {{"--help", "--frobnicate"}, A::ShowHelp, "the first that asks wins"},
