@@ -26,6 +26,12 @@ std::u16string FindIntroPage(std::u16string_view executableDir,
         return besideExecutable.toStdU16String();
     }
     for (const std::u16string& dataDir : dataDirs) {
+        // The XDG base directory rules call a relative directory invalid: it
+        // would name a different place for every working directory, and hand
+        // the link a relative address.
+        if (!QDir::isAbsolutePath(Of(dataDir))) {
+            continue;
+        }
         const QString candidate = QDir::cleanPath(Of(dataDir) + u'/' + kRelativePath);
         if (QFileInfo(candidate).isFile()) {
             return candidate.toStdU16String();

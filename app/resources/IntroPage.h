@@ -13,7 +13,8 @@ namespace res {
 // The page's path: beside the executable as installed,
 // <executableDir>/../share/tickwright/intro.html (the build tree keeps a copy
 // there too), else under the first of `dataDirs` that holds
-// tickwright/intro.html (the desktop's XDG data directories). When neither
+// tickwright/intro.html (the desktop's XDG data directories; relative ones
+// are invalid and skipped). When neither
 // has it, the path beside the executable, so that the link can say which file
 // is missing.
 std::u16string FindIntroPage(std::u16string_view executableDir,

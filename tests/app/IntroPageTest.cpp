@@ -41,6 +41,9 @@ TEST(IntroPage, IsFoundBesideTheExecutableElseInTheDataDirectories) {
     const QString inXdg = Create(xdg + QStringLiteral("/tickwright/intro.html"));
     const QString nowhere = scratch.filePath(QStringLiteral("nowhere"));
     const QString buildTree = QCoreApplication::applicationDirPath();
+    // A relative XDG_DATA_HOME, resolved against wherever the test runs.
+    const QString relative = QStringLiteral("intro-page-test-relative");
+    Create(QDir::current().filePath(relative + QStringLiteral("/tickwright/intro.html")));
     struct Case {
         QString executableDir;
         std::vector<std::u16string> dataDirs;
@@ -61,11 +64,16 @@ TEST(IntroPage, IsFoundBesideTheExecutableElseInTheDataDirectories) {
          {U16(nowhere)},
          QDir::cleanPath(nowhere + QStringLiteral("/share/tickwright/intro.html")),
          "missing: the path beside the executable, to name in the error"},
+        {nowhere + QStringLiteral("/bin"),
+         {U16(relative), U16(xdg)},
+         inXdg,
+         "a relative data directory is invalid and skipped"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(res::FindIntroPage(U16(c.executableDir), c.dataDirs), U16(c.expected)) << c.why;
     }
     EXPECT_TRUE(QFileInfo::exists(cases[0].expected)) << "the build put the page there";
+    QDir(QDir::current().filePath(relative)).removeRecursively();
 }
 
 TEST(IntroPage, ALinkToAMissingPageSaysSoAndOpensNothing) {
