@@ -1,6 +1,7 @@
 // The history list at scale: 100,000 rows added to a list that is on screen,
 // the cost of one more row at 1,000 and at 100,000 rows (with the list shown,
-// and of the model alone), the memory each row takes, and clearing them all.
+// and of the model alone), the memory each row takes, clearing them all, and
+// one repaint of rows whose cells hold very long texts against short ones.
 // A row costs the same instructions at any length (about 4,400 under
 // callgrind at both sizes); what remains between the two sizes is the memory
 // system, so each figure is the median of repetitions that start afresh,
@@ -9,12 +10,15 @@
 #include <malloc.h>
 #include <sys/resource.h>
 
+#include <QAbstractScrollArea>
 #include <QApplication>
+#include <chrono>
 #include <cstdlib>
 
 #include "app/resources/ResourceIds.h"
 #include "app/resources/Resources.h"
 #include "app/ui/Dialog.h"
+#include "app/ui/QtAccess.h"
 #include "app/ui/Setup.h"
 #include "mainwnd/HistoryColumns.h"
 #include "mainwnd/HistoryList.h"
@@ -52,6 +56,9 @@ public:
             u"2023-11-15 06:13:20.000");
     }
     HistoryList& History() { return m_history; }
+    QWidget* ListViewport() {
+        return static_cast<QAbstractScrollArea*>(ui::ControlWidget(m_dialog, kList))->viewport();
+    }
 
 private:
     ui::Dialog m_dialog{res::IDD_TICKWRIGHT_DIALOG};
@@ -141,6 +148,43 @@ void BM_Clear100000Rows(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Clear100000Rows)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// 200 rows whose input and note hold `length` characters each, shown.
+std::unique_ptr<ShownHistory> RowsOfLength(int length) {
+    auto shown = std::make_unique<ShownHistory>();
+    const std::u16string text(static_cast<std::size_t>(length), u'字');
+    for (int i = 0; i < 200; ++i) {
+        shown->History().AddHistoryRecord(12, text, 20, u"2023-11-15 06:13:20.000");
+        shown->History().SetHistoryNote(0, text);
+    }
+    QApplication::processEvents();
+    return shown;
+}
+
+double RepaintMs(QWidget* viewport) {
+    const auto start = std::chrono::steady_clock::now();
+    viewport->repaint();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+        .count();
+}
+
+// One repaint of 200 rows with inputs and notes of 32,767 characters against
+// one of 200 rows with 20; the ratio is the figure (target: at most 2).
+void BM_RepaintLongAgainstShortRows(benchmark::State& state) {
+    const auto shortRows = RowsOfLength(20);
+    const auto longRows = RowsOfLength(32767);
+    double shortMs = 0;
+    double longMs = 0;
+    for (auto _ : state) {
+        shortMs += RepaintMs(shortRows->ListViewport());
+        longMs += RepaintMs(longRows->ListViewport());
+    }
+    const auto n = static_cast<double>(state.iterations());
+    state.counters["short_ms"] = shortMs / n;
+    state.counters["long_ms"] = longMs / n;
+    state.counters["long_over_short"] = longMs / shortMs;
+}
+BENCHMARK(BM_RepaintLongAgainstShortRows)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 }  // namespace
 }  // namespace tickwright

@@ -142,9 +142,10 @@ void CTickwrightDlg::OnNMRclickHistory(int row, int) {
 }
 
 void CTickwrightDlg::ExportHistory() {
-    const std::u16string path = ui::GetSaveFileName(
-        {this, std::u16string(kExportCaption),
-         ui::HomeFolder() + u'/' + ExportFileName(LocalTimeNow()), std::u16string(kExportFilter)});
+    const std::u16string path =
+        ui::GetSaveFileName({this, std::u16string(kExportCaption),
+                             ui::HomeFolder() + u'/' + ExportFileName(LocalTimeNow()),
+                             std::u16string(kExportFilter), std::u16string(kExportSuffix)});
     if (path.empty()) {
         return;  // cancelled
     }

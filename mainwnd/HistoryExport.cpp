@@ -52,18 +52,42 @@ void AppendField(std::string& out, std::u16string_view field) {
     out.push_back('"');
 }
 
+bool IsPlainSignedInteger(std::u16string_view cell) {
+    if (!cell.empty() && (cell.front() == u'+' || cell.front() == u'-')) {
+        cell.remove_prefix(1);
+    }
+    return !cell.empty() && cell.find_first_not_of(u"0123456789") == std::u16string_view::npos;
+}
+
+// What the user typed is the only text that may start like a formula.
+bool IsTypedColumn(int column) {
+    return column == static_cast<int>(HistoryColumn::Input) ||
+           column == static_cast<int>(HistoryColumn::Note);
+}
+
 template <class CellOf>
 void AppendLine(std::string& out, CellOf cell) {
     for (int column = 0; column < kHistoryColumnCount; ++column) {
         if (column > 0) {
             out.push_back(',');
         }
-        AppendField(out, cell(column));
+        const std::u16string_view text = cell(column);
+        if (IsTypedColumn(column) && NeedsFormulaGuard(text)) {
+            AppendField(out, u'\'' + std::u16string(text));
+        } else {
+            AppendField(out, text);
+        }
     }
     out += "\r\n";
 }
 
 }  // namespace
+
+bool NeedsFormulaGuard(std::u16string_view cell) {
+    return !cell.empty() &&
+           std::u16string_view(u"=+-@\t\r").find(cell.front()) != std::u16string_view::npos &&
+           !IsPlainSignedInteger(cell);
+}
 
 std::string HistoryCsv(const HistoryList& history) {
     std::string out = "\xEF\xBB\xBF";

@@ -14,6 +14,7 @@ namespace tickwright {
 
 inline constexpr std::u16string_view kExportCaption = u"导出历史记录";
 inline constexpr std::u16string_view kExportFilter = u"CSV 文件 (*.csv)";
+inline constexpr std::u16string_view kExportSuffix = u"csv";
 // Followed by the reason on a line of its own.
 inline constexpr std::u16string_view kExportFailed = u"无法导出历史记录:";
 
@@ -21,7 +22,17 @@ inline constexpr std::u16string_view kExportFailed = u"无法导出历史记录:
 // is quoted, its quotes doubled; lines end in CR LF.
 //   a row {UTC+00H, 0, UTC+08H, 1970-01-01 08:00:00.000, say "hi", ok}
 //   ->    UTC+00H,0,UTC+08H,1970-01-01 08:00:00.000,"say ""hi"", ok"\r\n
+// What the user typed (the input and the note) is never run as a formula when
+// a spreadsheet opens the file: such a cell is written after a "'" (see
+// NeedsFormulaGuard). The zones, outputs and headings the program writes
+// itself go out as they are.
 std::string HistoryCsv(const HistoryList& history);
+
+// A typed cell that a spreadsheet would read as a formula: it starts with
+// "=", "+", "-", "@", a tab or a carriage return, and is not a plain signed
+// integer ("-5" and "+5" stay numbers).
+//   "=HYPERLINK(...)" yes, "-1700000000" no, "-1+1" yes, "1985-01-01" no
+bool NeedsFormulaGuard(std::u16string_view cell);
 
 // The name proposed for an export made at `local` wall-clock time:
 //   tickwright-history-20261207-143005.csv

@@ -346,13 +346,13 @@ void Dialog::ReportSetExtendedStyle(int id, StyleFlags style) {
 
 void Dialog::ReportCopyRow(int id, int row) {
     if (auto* view = ControlAs<ReportView>(*this, id); view != nullptr && row >= 0) {
-        view->CopyRows({row});
+        view->CopyRows(view->RowsActedOn(row));
     }
 }
 
 void Dialog::ReportCopyCell(int id, int row, int column) {
     if (auto* view = ControlAs<ReportView>(*this, id); view != nullptr && row >= 0) {
-        view->CopyCell(row, column);
+        view->CopyColumn(view->RowsActedOn(row), column);
     }
 }
 

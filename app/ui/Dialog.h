@@ -87,7 +87,9 @@ public:
     int ReportGetColumnWidth(int id, int column) const;
     StyleFlags ReportGetExtendedStyle(int id) const;
     void ReportSetExtendedStyle(int id, StyleFlags style);
-    // The clipboard gets a row as one line of tab-separated cells, or one cell.
+    // The clipboard gets a row as one line of tab-separated cells, or one
+    // cell; when `row` is part of the selection, every selected row, a line
+    // each, top first.
     void ReportCopyRow(int id, int row);
     void ReportCopyCell(int id, int row, int column);
 

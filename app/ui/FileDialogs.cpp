@@ -23,9 +23,15 @@ std::u16string GetSaveFileName(const SaveFileRequest& request) {
         return Handler()(request);
     }
     QWidget* owner = request.owner != nullptr ? request.owner->Window() : nullptr;
-    return QFileDialog::getSaveFileName(owner, ToQString(request.caption),
-                                        ToQString(request.defaultPath), ToQString(request.filter))
-        .toStdU16String();
+    QFileDialog dialog(owner, ToQString(request.caption), ToQString(request.defaultPath),
+                       ToQString(request.filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(ToQString(request.defaultSuffix));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().front().toStdU16String();
 }
 
 std::u16string HomeFolder() {

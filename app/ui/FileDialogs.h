@@ -12,13 +12,15 @@ class Dialog;
 struct SaveFileRequest {
     const Dialog* owner = nullptr;
     std::u16string caption;
-    std::u16string defaultPath;  // folder and proposed file name
-    std::u16string filter;       // e.g. u"CSV 文件 (*.csv)"
+    std::u16string defaultPath;    // folder and proposed file name
+    std::u16string filter;         // e.g. u"CSV 文件 (*.csv)"
+    std::u16string defaultSuffix;  // added to a name typed without one, e.g. u"csv"
 };
 
-// Asks for a file to save to, modal to the owner; the chosen path, or an
-// empty text when the user cancels. Choosing an existing file is confirmed
-// by the dialog itself.
+// Asks for a file to save to, modal to the owner; the chosen path (with the
+// default suffix when the name had none), or an empty text when the user
+// cancels. Choosing an existing file is confirmed by the dialog itself, for
+// the name with its suffix.
 std::u16string GetSaveFileName(const SaveFileRequest& request);
 
 // The user's home folder, where saved files are proposed by default.

@@ -42,10 +42,27 @@ int ReportModelAdapter::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant ReportModelAdapter::data(const QModelIndex& index, int role) const {
-    if (m_model == nullptr || !index.isValid() || role != Qt::DisplayRole) {
+    if (m_model == nullptr || !index.isValid()) {
         return {};
     }
-    return ToQString(m_model->CellText(index.row(), index.column()));
+    const std::u16string_view text = m_model->CellText(index.row(), index.column());
+    if (role == Qt::EditRole) {
+        return ToQString(text);
+    }
+    if (role != Qt::DisplayRole) {
+        return {};
+    }
+    // Laying out a cell costs what its whole text does, however little of it
+    // shows; no column is wide enough for more than this, so a very long text
+    // is cut here and ends in an ellipsis. The model keeps it whole.
+    if (text.size() > kMostCharactersShown) {
+        std::size_t cut = kMostCharactersShown;
+        if (QChar::isHighSurrogate(text[cut - 1])) {
+            --cut;  // never split a character in two
+        }
+        return ToQString(text.substr(0, cut)) + QChar(u'\u2026');
+    }
+    return ToQString(text);
 }
 
 QVariant ReportModelAdapter::headerData(int section, Qt::Orientation orientation, int role) const {

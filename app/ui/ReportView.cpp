@@ -54,15 +54,44 @@ void ReportView::CopyRows(const QList<int>& rows) const {
     QGuiApplication::clipboard()->setText(lines.join(u'\n'));
 }
 
-void ReportView::CopyCell(int row, int column) const {
-    QGuiApplication::clipboard()->setText(model()->index(row, column).data().toString());
+void ReportView::CopyColumn(const QList<int>& rows, int column) const {
+    QStringList lines;
+    for (const int row : rows) {
+        lines.push_back(CellText(row, column));
+    }
+    QGuiApplication::clipboard()->setText(lines.join(u'\n'));
+}
+
+QList<int> ReportView::SelectedRows() const {
+    QList<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedRows()) {
+        rows.push_back(index.row());
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+QList<int> ReportView::RowsActedOn(int row) const {
+    const QList<int> selected = SelectedRows();
+    return selected.contains(row) ? selected : QList<int>{row};
+}
+
+QString ReportView::CellText(int row, int column) const {
+    // The whole text, not what the list shows of a very long one.
+    return model()->index(row, column).data(Qt::EditRole).toString();
 }
 
 QString ReportView::RowText(int row) const {
     QStringList cells;
     for (int column = 0; column < model()->columnCount(); ++column) {
-        QString cell = model()->index(row, column).data().toString();
-        cell.replace(u'\t', u' ').replace(u'\r', u' ').replace(u'\n', u' ');
+        QString cell = CellText(row, column);
+        for (QChar& c : cell) {
+            const QChar::Category category = c.category();
+            if (category == QChar::Other_Control || category == QChar::Separator_Line ||
+                category == QChar::Separator_Paragraph) {
+                c = u' ';
+            }
+        }
         cells.push_back(cell);
     }
     return cells.join(u'\t');
@@ -74,14 +103,10 @@ void ReportView::SetRightClickHandler(std::function<bool(int, int)> handler) {
 
 void ReportView::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Copy)) {
-        QList<int> rows;
-        for (const QModelIndex& index : selectionModel()->selectedRows()) {
-            rows.push_back(index.row());
-        }
+        QList<int> rows = SelectedRows();
         if (rows.isEmpty() && currentIndex().isValid()) {
             rows.push_back(currentIndex().row());
         }
-        std::sort(rows.begin(), rows.end());  // as shown, top first
         if (!rows.isEmpty()) {
             CopyRows(rows);
         }

@@ -18,10 +18,17 @@ public:
     void ApplyExtendedStyle(unsigned style);
     unsigned ExtendedStyle() const { return m_extendedStyle; }
 
-    // Plain text on the clipboard: rows as lines of tab-separated cells (a
-    // tab or line break inside a cell becomes a space), or one cell's text.
+    // Plain text on the clipboard: rows as lines of tab-separated cells, or
+    // one column of rows, a line each. Inside a cell of a row every control
+    // character and line or paragraph separator (tab, CR, LF, VT, FF, U+0085,
+    // U+2028, U+2029, ...) becomes a space, so a pasted row stays one row.
     void CopyRows(const QList<int>& rows) const;
-    void CopyCell(int row, int column) const;
+    void CopyColumn(const QList<int>& rows, int column) const;
+    // The selected rows, top first.
+    QList<int> SelectedRows() const;
+    // What a command on `row` acts on: every selected row when `row` is one
+    // of them, else `row` alone.
+    QList<int> RowsActedOn(int row) const;
 
     // Asked on a right-click on a row; true when it handled the click. A
     // click off the rows, or one it declines, goes on to the dialog.
@@ -36,6 +43,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    QString CellText(int row, int column) const;
     QString RowText(int row) const;
 
     std::function<bool(int, int)> m_rightClickHandler;

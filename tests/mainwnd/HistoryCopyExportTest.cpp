@@ -14,9 +14,11 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <cerrno>
 #include <csignal>
 
 #include "app/ui/FileDialogs.h"
+#include "app/ui/Files.h"
 #include "app/ui/MainWindow.h"
 #include "mainwnd/CTickwrightDlg.h"
 #include "tests/pages/PageTestHost.h"
@@ -132,13 +134,14 @@ protected:
 TEST_F(HistoryOut, CtrlCAndTheShortcutMenuCopyARowOrItsOutput) {
     m_main.AddHistoryRecord(12, u"0", 20, u"1970-01-01 08:00:00.000");
     m_main.AddHistoryRecord(20, u"1985-01-01 15:25:35.001", 12, u"473412335001");
-    m_main.SetHistoryNote(0, u"核对\t两次\n完毕");
+    m_main.SetHistoryNote(0, u"核对\t两次\n完毕\r\u2028再\u2029看\u0085\v\f了\x1F\x7F!");
 
     QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, RowPoint(0));
     QTest::keyClick(List(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(Clipboard(), QStringLiteral("UTC+08H\t1985-01-01 15:25:35.001\tUTC+00H\t"
-                                          "473412335001\t核对 两次 完毕"))
-        << "one line; a tab or line break inside a cell becomes a space";
+                                          "473412335001\t核对 两次 完毕  再 看   了  !"))
+        << "one line: every control character and line or paragraph separator inside a "
+           "cell becomes a space";
     EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->hasFormat(QStringLiteral("text/plain")));
 
     EXPECT_EQ(RightClick(RowPoint(1), 1), QStringLiteral("popupMenu"));
@@ -148,22 +151,87 @@ TEST_F(HistoryOut, CtrlCAndTheShortcutMenuCopyARowOrItsOutput) {
     EXPECT_EQ(RightClick(QPoint(10, List()->viewport()->height() - 5), -1),
               QStringLiteral("windowMenu"))
         << "off the rows the window menu opens, as on the dialog's background";
+
+    // A right-click on a row of a selection acts on the whole selection, as
+    // Ctrl+C does; on a row outside it, on that row alone.
+    m_main.AddHistoryRecord(12, u"-1", 24, u"1970-01-01 11:59:59.999");
+    List()->clearSelection();
+    QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, RowPoint(0));
+    QTest::mouseClick(List()->viewport(), Qt::LeftButton, Qt::ControlModifier, RowPoint(2));
+    RightClick(RowPoint(2), 0);
+    EXPECT_EQ(Clipboard(), QStringLiteral("UTC+00H\t-1\tUTC+12H\t1970-01-01 11:59:59.999\t\n"
+                                          "UTC+00H\t0\tUTC+08H\t1970-01-01 08:00:00.000\t"));
+    RightClick(RowPoint(0), 1);
+    EXPECT_EQ(Clipboard(), QStringLiteral("1970-01-01 11:59:59.999\n1970-01-01 08:00:00.000"));
+    List()->clearSelection();
+    List()->selectRow(0);
+    RightClick(RowPoint(1), 1);
+    EXPECT_EQ(Clipboard(), QStringLiteral("473412335001")) << "a row outside the selection";
+}
+
+TEST_F(HistoryOut, AVeryLongCellShowsItsStartButCopiesWhole) {
+    const std::u16string input = u"1700000000" + std::u16string(32757, u'9');
+    const std::u16string note(32767, u'字');
+    m_main.AddHistoryRecord(12, input, 20, u"53872825-06-19 16:30:56.789");
+    m_main.SetHistoryNote(0, note);
+    const QAbstractItemModel* model = List()->model();
+    for (const int column : {1, 4}) {
+        const QString shown = model->index(0, column).data(Qt::DisplayRole).toString();
+        EXPECT_LE(shown.size(), 1001) << "column " << column;
+        EXPECT_TRUE(shown.endsWith(QChar(u'\u2026'))) << "column " << column << ": elided";
+    }
+    EXPECT_EQ(model->index(0, 1).data(Qt::DisplayRole).toString().left(10),
+              QStringLiteral("1700000000"));
+    EXPECT_EQ(model->index(0, 3).data(Qt::DisplayRole).toString(),
+              QStringLiteral("53872825-06-19 16:30:56.789"))
+        << "a short cell shows whole";
+
+    QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, RowPoint(0));
+    QTest::keyClick(List(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(Clipboard(), QStringLiteral("UTC+00H\t") + QString::fromStdU16String(input) +
+                               QStringLiteral("\tUTC+08H\t53872825-06-19 16:30:56.789\t") +
+                               QString::fromStdU16String(note))
+        << "copy keeps the whole text";
+    EXPECT_EQ(m_main.GetHistoryRecord(0).Note, note) << "and so do the detail dialog and export";
 }
 
 TEST_F(HistoryOut, ExportWritesEveryRowNewestFirstAndReadsBackWhole) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    const std::vector<std::u16string> notes = {
-        u"a, b",         u"say \"hi\"",  u"two\r\nlines",
-        u"备注：时间戳", u"=SUM(A1:A2)", std::u16string(10000, u'字'),
+    // A typed cell (input or note) that a spreadsheet would run as a formula
+    // is written after a "'"; a plain signed integer, and everything the
+    // program writes itself, goes out as it is.
+    struct Row {
+        std::u16string input;
+        std::u16string note;
+        std::u16string inputInFile;
+        std::u16string noteInFile;
     };
-    for (const std::u16string& note : notes) {
-        m_main.AddHistoryRecord(20, u"1985-01-01 15:25:35.001", 12, u"473412335001");
-        m_main.SetHistoryNote(0, note);
+    const std::u16string longNote(10000, u'字');
+    const std::vector<Row> typedRows = {
+        {u"1985-01-01 15:25:35.001", u"a, b", u"1985-01-01 15:25:35.001", u"a, b"},
+        {u"0", u"say \"hi\"", u"0", u"say \"hi\""},
+        {u"-1700000000", u"two\r\nlines", u"-1700000000", u"two\r\nlines"},
+        {u"+5", u"备注：时间戳", u"+5", u"备注：时间戳"},
+        {u"=HYPERLINK(\"x\")", u"=SUM(A1:A2)", u"'=HYPERLINK(\"x\")", u"'=SUM(A1:A2)"},
+        {u"-1+1", u"@cmd", u"'-1+1", u"'@cmd"},
+        {u"\t1", u"+", u"'\t1", u"'+"},
+        {u"\r1", u"-", u"'\r1", u"'-"},
+        {u"1", longNote, u"1", longNote},
+    };
+    for (const Row& row : typedRows) {
+        m_main.AddHistoryRecord(20, row.input, 12, u"473412335001");
+        m_main.SetHistoryNote(0, row.note);
     }
     std::vector<HistoryRecord> before;
+    std::vector<HistoryRecord> inFile;
     for (int row = 0; row < m_main.HistoryRowCount(); ++row) {
         before.push_back(m_main.GetHistoryRecord(row));
+        HistoryRecord expected = before.back();
+        const Row& typed = typedRows[typedRows.size() - 1 - static_cast<std::size_t>(row)];
+        expected.Input = typed.inputInFile;
+        expected.Note = typed.noteInFile;
+        inFile.push_back(expected);
     }
     m_answer = folder.filePath(QStringLiteral("history.csv")).toStdU16String();
     Export();
@@ -182,7 +250,7 @@ TEST_F(HistoryOut, ExportWritesEveryRowNewestFirstAndReadsBackWhole) {
                                              QStringLiteral("输出时区"), QStringLiteral("输出内容"),
                                              QStringLiteral("备注")}));
     for (std::size_t i = 0; i < before.size(); ++i) {
-        EXPECT_EQ(rows[i + 1], Cells(before[i])) << "row " << i;
+        EXPECT_EQ(rows[i + 1], Cells(inFile[i])) << "row " << i;
         EXPECT_EQ(m_main.GetHistoryRecord(static_cast<int>(i)), before[i]) << "unchanged";
     }
     EXPECT_EQ(rows[1][4], QStringLiteral("字").repeated(10000));
@@ -203,12 +271,18 @@ TEST_F(HistoryOut, AFailedExportSaysWhyAndLeavesTheOldFileAsItWas) {
     struct Case {
         QString path;
         bool diskFull;
+        ui::FileSync sync;
         const char* why;
     };
+    const ui::FileSync refused = [](int) {
+        errno = EIO;
+        return -1;
+    };
     const Case cases[] = {
-        {folder.filePath(QStringLiteral("in-the-way.csv")), false, "a folder in the way"},
-        {folder.filePath(QStringLiteral("missing/history.csv")), false, "no such folder"},
-        {existing, true, "the disk fills up while writing"},
+        {folder.filePath(QStringLiteral("in-the-way.csv")), false, nullptr, "a folder in the way"},
+        {folder.filePath(QStringLiteral("missing/history.csv")), false, nullptr, "no such folder"},
+        {existing, true, nullptr, "the disk fills up while writing"},
+        {existing, false, refused, "the disk refuses the written data"},
     };
     for (const Case& c : cases) {
         m_boxes.boxes.clear();
@@ -221,12 +295,16 @@ TEST_F(HistoryOut, AFailedExportSaysWhyAndLeavesTheOldFileAsItWas) {
             limit.rlim_cur = 1024;
             setrlimit(RLIMIT_FSIZE, &limit);
         }
+        ui::SetFileSync(c.sync);
         Export();
+        ui::SetFileSync(nullptr);
         setrlimit(RLIMIT_FSIZE, &saved);
         ASSERT_EQ(m_boxes.boxes.size(), 1u) << c.why;
         EXPECT_EQ(m_boxes.boxes[0].caption, u"错误") << c.why;
         EXPECT_TRUE(m_boxes.boxes[0].text.starts_with(u"无法导出历史记录:\n")) << c.why;
         EXPECT_GT(m_boxes.boxes[0].text.size(), 10u) << c.why << ": with the reason";
+        EXPECT_EQ(m_boxes.boxes[0].text.find(u"(a "), std::u16string::npos)
+            << c.why << ": the program's own words are Chinese";
     }
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), QByteArray("old contents"));

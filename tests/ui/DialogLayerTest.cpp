@@ -1,16 +1,20 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <memory>
 
 #include "app/resources/ResourceIds.h"
 #include "app/ui/Dialog.h"
 #include "app/ui/DialogUnits.h"
+#include "app/ui/FileDialogs.h"
 #include "app/ui/UrlOpener.h"
 #include "tests/ui/GuiTestSupport.h"
 
@@ -437,6 +441,36 @@ TEST_F(DialogLayer, LinksOpenTheirAddressThroughTheDesktop) {
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_TRUE(opened[0].starts_with(u"file://")) << "the installed introduction page";
     EXPECT_TRUE(opened[0].ends_with(u"/tickwright/intro.html"));
+}
+
+TEST_F(DialogLayer, TheSaveDialogAddsTheDefaultSuffixToANameTypedWithoutOne) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    struct Case {
+        QString typed;
+        QString expected;
+    };
+    const Case cases[] = {
+        {QStringLiteral("history"), QStringLiteral("history.csv")},
+        {QStringLiteral("history.csv"), QStringLiteral("history.csv")},
+        {QStringLiteral("history.txt"), QStringLiteral("history.txt")},
+    };
+    for (const Case& c : cases) {
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            ASSERT_NE(name, nullptr);
+            name->setText(c.typed);
+            static_cast<QDialog*>(dialog)->accept();  // as the Save button does
+        });
+        const std::u16string chosen =
+            ui::GetSaveFileName({nullptr, u"导出历史记录",
+                                 (folder.path() + QStringLiteral("/proposed.csv")).toStdU16String(),
+                                 u"CSV 文件 (*.csv)", u"csv"});
+        EXPECT_EQ(chosen, QDir(folder.path()).filePath(c.expected).toStdU16String())
+            << c.typed.toStdString();
+    }
 }
 
 TEST(DialogUnits, BaseUnitsAreFixedPerNominalFont) {
