@@ -16,7 +16,8 @@ inline constexpr int kPageTop = 35;
 
 // Height of the pages: what the window leaves above the list's client area
 // and its strip, never less than 100.
-//   ComputePageHeight(324, 121) == 148, ComputePageHeight(200, 121) == 100
+//   ComputePageHeight(324, 119) == 150 (the template's own size),
+//   ComputePageHeight(200, 119) == 100
 int ComputePageHeight(int mainClientHeight, int listClientHeight);
 
 // Where the list goes: just under the pages and the strip above the list,

@@ -14,23 +14,25 @@ TEST(MainWindowLogic, PageHeightAndListRectFollowTheWindow) {
         ui::Rect list;
         const char* why;
     };
+    // The template's own size: a client 324 high whose list leaves a client
+    // 119 high, so pages 150 high and the list's top at 200.
     const Case cases[] = {
-        {437, 324, 121, 148, {0, 198, 437, 126}, "the template's own size"},
+        {437, 324, 119, 150, {0, 200, 437, 124}, "the template's own size"},
         {600,
          500,
-         121,
-         324,
-         {0, 198, 600, 302},
+         119,
+         326,
+         {0, 200, 600, 300},
          "taller window: taller pages, the list reaches down"},
-        {437, 200, 121, 100, {0, 198, 437, 105}, "shrunk below the minimum: list stays 105 high"},
-        {300, 0, 0, 100, {0, 198, 300, 105}, "minimized"},
+        {437, 200, 119, 100, {0, 200, 437, 105}, "shrunk below the minimum: list stays 105 high"},
+        {300, 0, 0, 100, {0, 200, 300, 105}, "minimized"},
     };
     for (const Case& c : cases) {
         const int page = ComputePageHeight(c.height, c.listClientHeight);
         EXPECT_EQ(page, c.pageHeight) << c.why;
-        EXPECT_EQ(ComputeListRect(c.width, c.height, 148), c.list) << c.why;
+        EXPECT_EQ(ComputeListRect(c.width, c.height, 150), c.list) << c.why;
     }
-    EXPECT_EQ(ComputeListRect(437, 600, 148), (ui::Rect{0, 198, 437, 402}))
+    EXPECT_EQ(ComputeListRect(437, 600, 150), (ui::Rect{0, 200, 437, 400}))
         << "the list's bottom follows the window's";
 }
 
