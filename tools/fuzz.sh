@@ -7,6 +7,7 @@
 # that add coverage are merged, minimized, into fuzz/seeds/<target>, which the
 # test command's short runs start from.
 #   tools/fuzz.sh [SECONDS]
+# TICKWRIGHT_FUZZ_TARGETS="FuzzA FuzzB" limits the campaign to those targets.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-600}
@@ -17,7 +18,7 @@ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_
     -DTICKWRIGHT_SANITIZE=ON -DTICKWRIGHT_FUZZERS=ON -DTICKWRIGHT_TESTS=OFF -DTICKWRIGHT_WERROR=ON >/dev/null
 cmake --build build/fuzz -j "$(nproc)"
 
-targets=(FuzzDateText FuzzTimeText FuzzTimestampText FuzzPageConversion)
+targets=(${TICKWRIGHT_FUZZ_TARGETS:-FuzzDateText FuzzTimeText FuzzTimestampText FuzzPageConversion FuzzHistoryCsv FuzzCommandLine})
 failed=0
 report=()
 for target in "${targets[@]}"; do

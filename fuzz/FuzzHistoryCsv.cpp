@@ -1,0 +1,147 @@
+// The history as CSV: arbitrary 16-bit rows in, the file's bytes out, read
+// back by a CSV and UTF-8 reader of the harness's own. Every field comes back
+// exactly, but for lone surrogates, which come back as U+FFFD, and for the
+// apostrophe that guards a typed cell a spreadsheet would run as a formula:
+// it stands before the input or the note exactly when NeedsFormulaGuard says,
+// and never before a zone or an output.
+#include <string>
+#include <vector>
+
+#include "core/Zones.h"
+#include "fuzz/FuzzInput.h"
+#include "mainwnd/HistoryColumns.h"
+#include "mainwnd/HistoryExport.h"
+#include "mainwnd/HistoryList.h"
+
+namespace {
+
+using namespace tickwright;
+using Table = std::vector<std::vector<std::u16string>>;
+
+void AppendUtf16(std::u16string& out, char32_t c) {
+    if (c >= 0x10000) {
+        out.push_back(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
+        out.push_back(static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
+    } else {
+        out.push_back(static_cast<char16_t>(c));
+    }
+}
+
+// UTF-8 to UTF-16; the writer only ever writes well-formed UTF-8.
+std::u16string FromUtf8(const std::string& bytes) {
+    std::u16string text;
+    for (std::size_t i = 0; i < bytes.size();) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        FUZZ_CHECK(i + static_cast<std::size_t>(length) <= bytes.size());
+        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+        for (int k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(k)]);
+            FUZZ_CHECK((next & 0xC0) == 0x80);
+            c = (c << 6) | (next & 0x3F);
+        }
+        FUZZ_CHECK(c < 0xD800 || c > 0xDFFF);
+        AppendUtf16(text, c);
+        i += static_cast<std::size_t>(length);
+    }
+    return text;
+}
+
+// RFC 4180: fields quoted or not, quotes doubled inside quotes, CR LF ends a row.
+Table ReadCsv(const std::u16string& text) {
+    Table rows(1);
+    std::u16string field;
+    bool quoted = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i];
+        if (quoted) {
+            if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"') {
+                field += u'"';
+                ++i;
+            } else if (c == u'"') {
+                quoted = false;
+            } else {
+                field += c;
+            }
+        } else if (c == u'"') {
+            FUZZ_CHECK(field.empty());  // a quote opens a field or is doubled
+            quoted = true;
+        } else if (c == u',') {
+            rows.back().push_back(std::move(field));
+            field.clear();
+        } else if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+            rows.back().push_back(std::move(field));
+            field.clear();
+            rows.emplace_back();
+            ++i;
+        } else {
+            FUZZ_CHECK(c != u'\r' && c != u'\n');  // line breaks only inside quotes
+            field += c;
+        }
+    }
+    FUZZ_CHECK(!quoted && field.empty() && rows.back().empty());
+    rows.pop_back();
+    return rows;
+}
+
+// The text as UTF-8 can carry it: lone surrogates become U+FFFD.
+std::u16string WellFormed(const std::u16string& text) {
+    std::u16string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i];
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] <= 0xDFFF) {
+            out.push_back(c);
+            out.push_back(text[++i]);
+        } else if (c >= 0xD800 && c <= 0xDFFF) {
+            out.push_back(u'\uFFFD');
+        } else {
+            out.push_back(c);
+        }
+    }
+    return out;
+}
+
+std::u16string Typed(const std::u16string& cell) {
+    return WellFormed(NeedsFormulaGuard(cell) ? u'\'' + cell : cell);
+}
+
+}  // namespace
+
+// Bytes: zone pairs and 16-bit text whose U+FFFF separates the fields, three
+// to a row (input, output, note).
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 2) {
+        return 0;
+    }
+    const std::u16string text = TextFromBytes(data + 2, size - 2);
+    std::vector<std::u16string> fields(1);
+    for (const char16_t c : text) {
+        if (c == u'\uFFFF') {
+            fields.emplace_back();
+        } else {
+            fields.back().push_back(c);
+        }
+    }
+    while (fields.size() % 3 != 0) {
+        fields.emplace_back();
+    }
+    HistoryList history;
+    Table expected;
+    for (std::size_t i = 0; i < fields.size(); i += 3) {
+        const auto inZone = static_cast<std::int8_t>(data[0] + i);
+        const auto outZone = static_cast<std::int8_t>(data[1] - i);
+        history.AddHistoryRecord(static_cast<std::uint32_t>(inZone), fields[i],
+                                 static_cast<std::uint32_t>(outZone), fields[i + 1]);
+        history.SetHistoryNote(0, fields[i + 2]);
+        expected.insert(expected.begin(),
+                        {ZoneName(inZone), Typed(fields[i]), ZoneName(outZone),
+                         WellFormed(fields[i + 1]), Typed(fields[i + 2])});
+    }
+    expected.insert(expected.begin(), {kHistoryHeadings.begin(), kHistoryHeadings.end()});
+
+    const std::string csv = HistoryCsv(history);
+    FUZZ_CHECK(csv.starts_with("\xEF\xBB\xBF"));
+    FUZZ_CHECK(ReadCsv(FromUtf8(csv.substr(3))) == expected);
+    return 0;
+}
