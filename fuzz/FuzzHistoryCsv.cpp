@@ -1,6 +1,6 @@
 // The history as CSV: arbitrary 16-bit rows in, the file's bytes out, read
-// back by a CSV and UTF-8 reader of the harness's own. Every field comes back
-// exactly, but for lone surrogates, which come back as U+FFFD, and for the
+// back by the tests' own CSV reader and a UTF-8 reader of the harness's.
+// Every field comes back exactly, but for lone surrogates, which come back as U+FFFD, and for the
 // apostrophe that guards a typed cell a spreadsheet would run as a formula:
 // it stands before the input or the note exactly when NeedsFormulaGuard says,
 // and never before a zone or an output.
@@ -12,11 +12,12 @@
 #include "mainwnd/HistoryColumns.h"
 #include "mainwnd/HistoryExport.h"
 #include "mainwnd/HistoryList.h"
+#include "tests/mainwnd/CsvReader.h"
 
 namespace {
 
 using namespace tickwright;
-using Table = std::vector<std::vector<std::u16string>>;
+using csvreader::Table;
 
 void AppendUtf16(std::u16string& out, char32_t c) {
     if (c >= 0x10000) {
@@ -45,43 +46,6 @@ std::u16string FromUtf8(const std::string& bytes) {
         i += static_cast<std::size_t>(length);
     }
     return text;
-}
-
-// RFC 4180: fields quoted or not, quotes doubled inside quotes, CR LF ends a row.
-Table ReadCsv(const std::u16string& text) {
-    Table rows(1);
-    std::u16string field;
-    bool quoted = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i];
-        if (quoted) {
-            if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"') {
-                field += u'"';
-                ++i;
-            } else if (c == u'"') {
-                quoted = false;
-            } else {
-                field += c;
-            }
-        } else if (c == u'"') {
-            FUZZ_CHECK(field.empty());  // a quote opens a field or is doubled
-            quoted = true;
-        } else if (c == u',') {
-            rows.back().push_back(std::move(field));
-            field.clear();
-        } else if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
-            rows.back().push_back(std::move(field));
-            field.clear();
-            rows.emplace_back();
-            ++i;
-        } else {
-            FUZZ_CHECK(c != u'\r' && c != u'\n');  // line breaks only inside quotes
-            field += c;
-        }
-    }
-    FUZZ_CHECK(!quoted && field.empty() && rows.back().empty());
-    rows.pop_back();
-    return rows;
 }
 
 // The text as UTF-8 can carry it: lone surrogates become U+FFFD.
@@ -134,14 +98,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         history.AddHistoryRecord(static_cast<std::uint32_t>(inZone), fields[i],
                                  static_cast<std::uint32_t>(outZone), fields[i + 1]);
         history.SetHistoryNote(0, fields[i + 2]);
-        expected.insert(expected.begin(),
-                        {ZoneName(inZone), Typed(fields[i]), ZoneName(outZone),
-                         WellFormed(fields[i + 1]), Typed(fields[i + 2])});
+        expected.insert(expected.begin(), {ZoneName(inZone), Typed(fields[i]), ZoneName(outZone),
+                                           WellFormed(fields[i + 1]), Typed(fields[i + 2])});
     }
     expected.insert(expected.begin(), {kHistoryHeadings.begin(), kHistoryHeadings.end()});
 
     const std::string csv = HistoryCsv(history);
     FUZZ_CHECK(csv.starts_with("\xEF\xBB\xBF"));
-    FUZZ_CHECK(ReadCsv(FromUtf8(csv.substr(3))) == expected);
+    const std::optional<Table> table = csvreader::ReadCsv(FromUtf8(csv.substr(3)));
+    FUZZ_CHECK(table.has_value() && *table == expected);
     return 0;
 }

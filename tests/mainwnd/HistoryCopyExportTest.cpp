@@ -21,46 +21,26 @@
 #include "app/ui/Files.h"
 #include "app/ui/MainWindow.h"
 #include "mainwnd/CTickwrightDlg.h"
+#include "tests/mainwnd/CsvReader.h"
 #include "tests/pages/PageTestHost.h"
 #include "tests/ui/GuiTestSupport.h"
 
 namespace tickwright {
 namespace {
 
-// RFC 4180, read the plain way: fields, quoted or not, rows ending in CR LF.
+// The file as the tests' own CSV reader sees it, after its byte-order mark.
 std::vector<std::vector<QString>> ReadCsv(const QByteArray& bytes) {
     EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF")) << "a UTF-8 byte-order mark first";
-    const QString text = QString::fromUtf8(bytes.mid(3));
-    std::vector<std::vector<QString>> rows(1);
-    QString field;
-    bool quoted = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (quoted) {
-            if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"') {
-                field += u'"';
-                ++i;
-            } else if (c == u'"') {
-                quoted = false;
-            } else {
-                field += c;
-            }
-        } else if (c == u'"') {
-            quoted = true;
-        } else if (c == u',') {
-            rows.back().push_back(field);
-            field.clear();
-        } else if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
-            rows.back().push_back(field);
-            field.clear();
-            rows.emplace_back();
-            ++i;
-        } else {
-            field += c;
+    const std::optional<csvreader::Table> table =
+        csvreader::ReadCsv(QString::fromUtf8(bytes.mid(3)).toStdU16String());
+    EXPECT_TRUE(table.has_value()) << "well-formed CSV, every row ending in CR LF";
+    std::vector<std::vector<QString>> rows;
+    for (const auto& row : table.value_or(csvreader::Table{})) {
+        rows.emplace_back();
+        for (const std::u16string& field : row) {
+            rows.back().push_back(QString::fromStdU16String(field));
         }
     }
-    EXPECT_TRUE(rows.back().empty() && field.isEmpty()) << "the last line ends in CR LF";
-    rows.pop_back();
     return rows;
 }
 
