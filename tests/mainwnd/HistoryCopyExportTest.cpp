@@ -88,8 +88,16 @@ protected:
             }
             opened = menu->objectName();
             if (item >= 0) {
-                QTest::mouseClick(menu, Qt::LeftButton, {},
-                                  menu->actionGeometry(menu->actions()[item]).center());
+                // As a hand does: a glide onto the item, then a click. Qt
+                // 6.8's menus ignore a pointer that has not moved since they
+                // opened (fewer than a few motions, or less than a drag's
+                // distance), so a click with no motion before it chose
+                // nothing there, while Qt 6.4 took it.
+                const QPoint at = menu->actionGeometry(menu->actions()[item]).center();
+                for (int step = 8; step >= 0; --step) {
+                    QTest::mouseMove(menu, at + QPoint(step, 0));
+                }
+                QTest::mouseClick(menu, Qt::LeftButton, {}, at);
             } else {
                 menu->close();
             }
