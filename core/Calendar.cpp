@@ -24,10 +24,7 @@ std::int32_t LeapDaysBefore(std::int32_t year) {
 }  // namespace
 
 bool IsLeapYear(std::int32_t year) {
-    if (year < 0) {
-        return false;
-    }
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return year >= 0 && IsCivilLeapYear(year);
 }
 
 std::int32_t DaysBeforeMonth(std::int32_t month, bool leap) {
@@ -81,7 +78,7 @@ MsOfDay MsOfDayFromPackedTime(PackedTime time) {
     const std::int32_t hours = time / 10000000;
     const std::int32_t minutes = (time / 1000 - hours * 10000) / 100;
     const std::int32_t secondsAndMs = time % 100000;
-    return MsOfDay(hours * 3600000 + minutes * 60000 + secondsAndMs);
+    return MsOfDay(hours * MsOfDay::kPerHour + minutes * MsOfDay::kPerMinute + secondsAndMs);
 }
 
 MsOfDay MsOfDayFromRemainder(std::int64_t value) {
@@ -93,8 +90,8 @@ MsOfDay MsOfDayFromRemainder(std::int64_t value) {
 
 std::u16string FormatTimeOfDay(MsOfDay time, bool withMs) {
     const std::int32_t m = time.Value();
-    std::u16string text = FormatDecimal(m / 3600000, 2) + u':' +
-                          FormatDecimal((m % 3600000) / 60000, 2) + u':' +
+    std::u16string text = FormatDecimal(m / MsOfDay::kPerHour, 2) + u':' +
+                          FormatDecimal((m % MsOfDay::kPerHour) / MsOfDay::kPerMinute, 2) + u':' +
                           FormatDecimal((m % 60000) / 1000, 2);
     if (withMs) {
         text += u'.';

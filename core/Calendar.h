@@ -23,10 +23,8 @@ using PackedTime = std::int32_t;
 inline constexpr PackedDate kFirstPackedDate = 19000101;
 inline constexpr PackedDate kLastPackedDate = 99991231;
 
-// Day number of 1970-01-01, the Unix epoch.
-inline constexpr std::int32_t kUnixEpochDayNumber = 25567;
-
-// Gregorian leap year rule. Negative years are never leap years.
+// The Gregorian leap-year rule of IsCivilLeapYear (CivilDay.h), but false for
+// every negative year.
 //   IsLeapYear(1900) == false, IsLeapYear(2000) == true, IsLeapYear(-4) == false
 bool IsLeapYear(std::int32_t year);
 

@@ -28,7 +28,7 @@ public:
 
     // The same day as a DayNumber (whose 0 is 1900-01-01, 25567 days earlier).
     static constexpr CivilDay Of(DayNumber day) {
-        return CivilDay(static_cast<std::int64_t>(day.Value()) - kDayNumberOfUnixEpoch);
+        return CivilDay(static_cast<std::int64_t>(day.Value()) - kUnixEpochDayNumber);
     }
 
     constexpr std::int64_t UnixDays() const { return m_unixDays; }
@@ -36,8 +36,6 @@ public:
     friend constexpr bool operator==(CivilDay, CivilDay) = default;
 
 private:
-    static constexpr std::int64_t kDayNumberOfUnixEpoch = 25567;
-
     std::int64_t m_unixDays;
 };
 

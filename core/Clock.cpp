@@ -12,7 +12,6 @@ namespace {
 
 constexpr std::int64_t kTicksPerSecond = 10000000;
 constexpr std::int64_t kTicksPerMs = 10000;
-constexpr std::int64_t kMsPerHour = 3600000;
 
 std::int64_t SystemClockTicks() {
     // timespec_get, not std::chrono::system_clock: the latter is compiled into
@@ -81,7 +80,8 @@ ZoneIndex DetectLocalZoneIndex() {
     if (local.yearSince1900 < 0) {
         return kFallbackZone;
     }
-    const std::int64_t offsetHours = (WallClockMs(local) / 1000 - seconds) * 1000 / kMsPerHour;
+    const std::int64_t offsetHours =
+        (WallClockMs(local) / 1000 - seconds) * 1000 / MsOfDay::kPerHour;
     for (ZoneIndex i = 0; i < kZoneCount; ++i) {
         if (ZoneOffsetHours(i) == offsetHours) {
             return i;

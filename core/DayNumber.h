@@ -14,6 +14,9 @@ namespace tickwright {
 // Values outside [0, 2147483646] are stored as 0, so 0 stands both for
 // 1900-01-01 and for "out of range"; callers that must tell them apart check
 // their input before converting.
+// Day number of 1970-01-01, the Unix epoch.
+inline constexpr std::int32_t kUnixEpochDayNumber = 25567;
+
 class DayNumber {
 public:
     static constexpr std::int32_t kMax = 2147483646;

@@ -8,4 +8,9 @@ enum class Precision {
     Seconds,
 };
 
+// Times of day show their milliseconds exactly when timestamps count them.
+inline constexpr bool ShowsMilliseconds(Precision precision) {
+    return precision == Precision::Milliseconds;
+}
+
 }  // namespace tickwright

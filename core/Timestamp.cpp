@@ -10,7 +10,6 @@ namespace {
 
 using Limits = std::numeric_limits<std::int64_t>;
 constexpr std::int64_t kMsPerSecond = 1000;
-constexpr std::int64_t kMsPerHour = 3600000;
 
 std::int64_t SaturatingAdd(std::int64_t a, std::int64_t b) {
     if (b > 0 && a > Limits::max() - b) {
@@ -55,7 +54,7 @@ std::int64_t TimestampFromMs(std::int64_t ms, Precision precision) {
 
 std::int64_t ShiftToZone(std::int64_t ms, ZoneIndex from, ZoneIndex to) {
     const std::int64_t hours = ZoneOffsetHours(to) - ZoneOffsetHours(from);
-    return SaturatingAdd(ms, hours * kMsPerHour);
+    return SaturatingAdd(ms, hours * MsOfDay::kPerHour);
 }
 
 CivilDateTime TimestampToCivil(std::int64_t ms) {
