@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ToDateTimeResult toDateTime = ConvertToDateTime(text, inZone, precision);
     FUZZ_CHECK(toDateTime.record.input == text);
     const ToTimestampResult toTimestamp = ConvertToTimestamp(first, second, inZone, precision);
-    FUZZ_CHECK(toTimestamp.message || toTimestamp.record.output == toTimestamp.timestamp);
+    FUZZ_CHECK(toTimestamp.message || toTimestamp.record.output == toTimestamp.output.timestamp);
 
     const FromTimestampResult fromTimestamp =
         ComputeFromTimestamp(text, inZone, outZone, precision);
@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::int64_t outputMs = ShiftToZone(inputMs, inZone, outZone);
     FUZZ_CHECK(fromTimestamp.inputDate == ReferenceDateOf(inputMs));
     FUZZ_CHECK(fromTimestamp.output.date == ReferenceDateOf(outputMs));
-    FUZZ_CHECK(toDateTime.date == ReferenceDateOf(ShiftToZone(inputMs, kUtcZone, inZone)));
+    FUZZ_CHECK(toDateTime.output.date == ReferenceDateOf(ShiftToZone(inputMs, kUtcZone, inZone)));
     const std::int64_t outputYear = DateOf(TimestampToCivil(outputMs).day).year;
     if (outputYear >= 1900 && outputYear <= 9999 && precision == Precision::Milliseconds) {
         const FromDateTimeResult back = ComputeFromDateTime(

@@ -14,7 +14,7 @@ OutputSide OutputOf(std::int64_t ms, ZoneIndex inputZone, ZoneIndex outputZone,
     const std::int64_t shifted = ShiftToZone(ms, inputZone, outputZone);
     const CivilDateTime value = TimestampToCivil(shifted);
     return {FormatTimestamp(TimestampFromMs(shifted, precision)), FormatCivilDay(value.day),
-            FormatTimeOfDay(value.time, precision == Precision::Milliseconds)};
+            FormatTimeOfDay(value.time, ShowsMilliseconds(precision))};
 }
 
 }  // namespace
@@ -25,7 +25,7 @@ FromTimestampResult ComputeFromTimestamp(std::u16string_view timestampText, Zone
     const CivilDateTime input = TimestampToCivil(ms);
     FromTimestampResult result;
     result.inputDate = FormatCivilDay(input.day);
-    result.inputTime = FormatTimeOfDay(input.time, precision == Precision::Milliseconds);
+    result.inputTime = FormatTimeOfDay(input.time, ShowsMilliseconds(precision));
     result.output = OutputOf(ms, inputZone, outputZone, precision);
     result.record = {inputZone, std::u16string(timestampText), outputZone,
                      result.output.date + u' ' + result.output.time};

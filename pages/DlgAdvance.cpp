@@ -2,7 +2,6 @@
 
 #include "app/resources/ResourceIds.h"
 #include "core/Clock.h"
-#include "pages/DateTimeInput.h"
 
 namespace tickwright {
 
@@ -17,22 +16,18 @@ const ui::MessageMap<DlgAdvance>& DlgAdvance::GetMessageMap() {
 }
 
 DlgAdvance::DlgAdvance(ui::Dialog* parent, PageHost& host)
-    : Dialog(res::IDD_ADVANCE, parent), m_host(host) {}
+    : ConversionPage(res::IDD_ADVANCE, parent, host) {}
 
 bool DlgAdvance::OnInitDialog() {
-    for (const int edit : {res::IDC_INPUT_TIMESTAMP, res::IDC_INPUT_DATE, res::IDC_INPUT_TIME,
-                           res::IDC_OUTPUT_TIMESTAMP, res::IDC_OUTPUT_DATE, res::IDC_OUTPUT_TIME}) {
-        SetItemFont(edit, m_editFont);
-    }
-    for (ZoneIndex zone = 0; zone < kZoneCount; ++zone) {
-        ComboAddString(res::IDC_INPUT_ZONE, ZoneName(zone));
-        ComboAddString(res::IDC_OUTPUT_ZONE, ZoneName(zone));
-    }
+    UseEditFont({res::IDC_INPUT_TIMESTAMP, res::IDC_INPUT_DATE, res::IDC_INPUT_TIME,
+                 res::IDC_OUTPUT_TIMESTAMP, res::IDC_OUTPUT_DATE, res::IDC_OUTPUT_TIME});
+    FillZoneSelector(res::IDC_INPUT_ZONE);
+    FillZoneSelector(res::IDC_OUTPUT_ZONE);
     ComboSetCurSel(res::IDC_INPUT_ZONE, kUtcZone);
     ComboSetCurSel(res::IDC_OUTPUT_ZONE, DetectLocalZoneIndex());
     SetInputKind(InputKind::Timestamp);
     FillWithCurrentTime();
-    SetTimer(kStartupTimer, 10);
+    StartStartupTimer();
     return true;
 }
 
@@ -63,45 +58,41 @@ void DlgAdvance::RunConversion() {
 
 void DlgAdvance::ConvertTimestampInput() {
     const std::u16string text = GetItemText(res::IDC_INPUT_TIMESTAMP);
-    const Precision precision = m_host.GetPrecision();
+    const Precision precision = Host().GetPrecision();
     const ZoneIndex inputZone = ComboGetCurSel(res::IDC_INPUT_ZONE);
     const ZoneIndex outputZone = ComboGetCurSel(res::IDC_OUTPUT_ZONE);
     const FromTimestampResult result = ComputeFromTimestamp(text, inputZone, outputZone, precision);
     SetItemText(res::IDC_INPUT_DATE, result.inputDate);
     SetItemText(res::IDC_INPUT_TIME, result.inputTime);
     ShowOutput(result.output);
-    m_host.Record(result.record);
+    Host().Record(result.record);
 }
 
 void DlgAdvance::ConvertDateTimeInput() {
     const std::u16string date = GetItemText(res::IDC_INPUT_DATE);
     const std::u16string time = GetItemText(res::IDC_INPUT_TIME);
-    if (time.empty()) {
-        SetItemText(res::IDC_INPUT_TIME, kMidnightText);
-    }
-    const Precision precision = m_host.GetPrecision();
+    const Precision precision = Host().GetPrecision();
     const ZoneIndex inputZone = ComboGetCurSel(res::IDC_INPUT_ZONE);
     const ZoneIndex outputZone = ComboGetCurSel(res::IDC_OUTPUT_ZONE);
     const FromDateTimeResult result =
         ComputeFromDateTime(date, time, inputZone, outputZone, precision);
+    ShowEffectiveTime(res::IDC_INPUT_TIME, time, result.effectiveTime);
     if (result.message) {
-        MessageBox(*result.message, kErrorCaption, ui::MB_OK | ui::MB_ICONEXCLAMATION);
-        SetItemText(res::IDC_OUTPUT_TIME, kRefusedOutputText);
+        Refuse(*result.message, res::IDC_OUTPUT_TIME);
         return;
     }
     SetItemText(res::IDC_INPUT_TIMESTAMP, result.inputTimestamp);
     ShowOutput(result.output);
-    m_host.Record(result.record);
+    Host().Record(result.record);
 }
 
 void DlgAdvance::FillWithCurrentTime() {
-    SetItemText(res::IDC_INPUT_TIMESTAMP, PresentTimestampText(m_host.GetPrecision()));
+    SetItemText(res::IDC_INPUT_TIMESTAMP, PresentTimestampText(Host().GetPrecision()));
     ConvertTimestampInput();
 }
 
 void DlgAdvance::OnTimer(int id) {
-    if (id == kStartupTimer) {
-        KillTimer(kStartupTimer);
+    if (EndStartupTimer(id)) {
         RunConversion();
     }
 }
@@ -112,7 +103,7 @@ bool DlgAdvance::PreTranslateKeyDown(int key) {
         RunConversion();
         return true;
     }
-    return key == ui::VK_ESCAPE;
+    return ConversionPage::PreTranslateKeyDown(key);
 }
 
 void DlgAdvance::ShowOutput(const OutputSide& output) {

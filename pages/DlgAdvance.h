@@ -5,17 +5,14 @@
 // both sides. It keeps no state: the input kind lives in the radio buttons,
 // the zones in the selectors, the precision and the history in its host.
 
-#include "app/ui/Dialog.h"
 #include "pages/AdvancedConversion.h"
-#include "pages/PageHost.h"
+#include "pages/ConversionPage.h"
 
 namespace tickwright {
 
-class DlgAdvance : public ui::Dialog {
+class DlgAdvance : public ConversionPage {
     UI_DECLARE_MESSAGE_MAP(DlgAdvance)
 public:
-    static constexpr int kStartupTimer = 0;
-
     DlgAdvance(ui::Dialog* parent, PageHost& host);
 
     bool OnInitDialog() override;
@@ -35,9 +32,6 @@ public:
 
 private:
     void ShowOutput(const OutputSide& output);
-
-    PageHost& m_host;
-    const ui::FontSpec m_editFont{u"宋体", 12};
 };
 
 }  // namespace tickwright

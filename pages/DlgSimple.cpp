@@ -2,7 +2,6 @@
 
 #include "app/resources/ResourceIds.h"
 #include "core/Clock.h"
-#include "pages/DateTimeInput.h"
 #include "pages/SimpleConversion.h"
 
 namespace tickwright {
@@ -17,18 +16,14 @@ const ui::MessageMap<DlgSimple>& DlgSimple::GetMessageMap() {
 }
 
 DlgSimple::DlgSimple(ui::Dialog* parent, PageHost& host)
-    : Dialog(res::IDD_SIMPLE, parent), m_host(host) {}
+    : ConversionPage(res::IDD_SIMPLE, parent, host) {}
 
 bool DlgSimple::OnInitDialog() {
-    for (const int edit : {res::IDC_SIMPLE_TIMESTAMP, res::IDC_SIMPLE_DATE, res::IDC_SIMPLE_TIME}) {
-        SetItemFont(edit, m_editFont);
-    }
-    for (ZoneIndex zone = 0; zone < kZoneCount; ++zone) {
-        ComboAddString(res::IDC_SIMPLE_ZONE, ZoneName(zone));
-    }
+    UseEditFont({res::IDC_SIMPLE_TIMESTAMP, res::IDC_SIMPLE_DATE, res::IDC_SIMPLE_TIME});
+    FillZoneSelector(res::IDC_SIMPLE_ZONE);
     ComboSetCurSel(res::IDC_SIMPLE_ZONE, DetectLocalZoneIndex());
     ShowCurrentTimestamp();
-    SetTimer(kStartupTimer, 10);
+    StartStartupTimer();
     return true;
 }
 
@@ -36,35 +31,31 @@ void DlgSimple::OnBnClickedToTimestamp() {
     const std::u16string date = GetItemText(res::IDC_SIMPLE_DATE);
     const std::u16string time = GetItemText(res::IDC_SIMPLE_TIME);
     const ZoneIndex zone = ComboGetCurSel(res::IDC_SIMPLE_ZONE);
-    const ToTimestampResult result = ConvertToTimestamp(date, time, zone, m_host.GetPrecision());
-    if (time.empty()) {
-        SetItemText(res::IDC_SIMPLE_TIME, result.effectiveTime);
-    }
+    const ToTimestampResult result = ConvertToTimestamp(date, time, zone, Host().GetPrecision());
+    ShowEffectiveTime(res::IDC_SIMPLE_TIME, time, result.effectiveTime);
     if (result.message) {
-        MessageBox(*result.message, kErrorCaption, ui::MB_OK | ui::MB_ICONEXCLAMATION);
-        SetItemText(res::IDC_SIMPLE_TIMESTAMP, kRefusedOutputText);
+        Refuse(*result.message, res::IDC_SIMPLE_TIMESTAMP);
         return;
     }
-    SetItemText(res::IDC_SIMPLE_TIMESTAMP, result.timestamp);
-    m_host.Record(result.record);
+    SetItemText(res::IDC_SIMPLE_TIMESTAMP, result.output.timestamp);
+    Host().Record(result.record);
 }
 
 void DlgSimple::OnBnClickedToDateTime() {
     const std::u16string timestamp = GetItemText(res::IDC_SIMPLE_TIMESTAMP);
     const ZoneIndex zone = ComboGetCurSel(res::IDC_SIMPLE_ZONE);
-    const ToDateTimeResult result = ConvertToDateTime(timestamp, zone, m_host.GetPrecision());
-    SetItemText(res::IDC_SIMPLE_DATE, result.date);
-    SetItemText(res::IDC_SIMPLE_TIME, result.time);
-    m_host.Record(result.record);
+    const ToDateTimeResult result = ConvertToDateTime(timestamp, zone, Host().GetPrecision());
+    SetItemText(res::IDC_SIMPLE_DATE, result.output.date);
+    SetItemText(res::IDC_SIMPLE_TIME, result.output.time);
+    Host().Record(result.record);
 }
 
 void DlgSimple::ShowCurrentTimestamp() {
-    SetItemText(res::IDC_SIMPLE_TIMESTAMP, PresentTimestampText(m_host.GetPrecision()));
+    SetItemText(res::IDC_SIMPLE_TIMESTAMP, PresentTimestampText(Host().GetPrecision()));
 }
 
 void DlgSimple::OnTimer(int id) {
-    if (id == kStartupTimer) {
-        KillTimer(kStartupTimer);
+    if (EndStartupTimer(id)) {
         OnBnClickedToDateTime();
     }
 }
@@ -80,7 +71,7 @@ bool DlgSimple::PreTranslateKeyDown(int key) {
         }
         return true;
     }
-    return key == ui::VK_ESCAPE;
+    return ConversionPage::PreTranslateKeyDown(key);
 }
 
 }  // namespace tickwright

@@ -4,16 +4,13 @@
 // zone on the right, a button for each direction. It keeps no state: every
 // value lives in its controls, the precision and the history in its host.
 
-#include "app/ui/Dialog.h"
-#include "pages/PageHost.h"
+#include "pages/ConversionPage.h"
 
 namespace tickwright {
 
-class DlgSimple : public ui::Dialog {
+class DlgSimple : public ConversionPage {
     UI_DECLARE_MESSAGE_MAP(DlgSimple)
 public:
-    static constexpr int kStartupTimer = 0;
-
     DlgSimple(ui::Dialog* parent, PageHost& host);
 
     bool OnInitDialog() override;
@@ -24,10 +21,6 @@ public:
     // Writes the present timestamp into the timestamp field, nothing else.
     void ShowCurrentTimestamp();
     void OnTimer(int id);
-
-private:
-    PageHost& m_host;
-    const ui::FontSpec m_editFont{u"宋体", 12};
 };
 
 }  // namespace tickwright

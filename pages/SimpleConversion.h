@@ -1,41 +1,30 @@
 #pragma once
 
 // The simple page's logic: the Unix timestamp (always UTC+00H) on one side,
-// the date and time in one chosen zone on the other. Pure functions of texts,
-// a zone and the precision; the dialog only reads and writes its fields.
+// the date and time in one chosen zone on the other. It is the advanced
+// conversion with the timestamp's side fixed to UTC+00H, and gives the same
+// results; the page shows the output side.
 //
-//   ConvertToTimestamp(u"1985-01-01", u"15:25:35.001", 20, Milliseconds).timestamp ==
-//   u"473412335001" ConvertToDateTime(u"473412335", 20, Seconds) -> u"1985-01-01", u"15:25:35"
+//   ConvertToTimestamp(u"1985-01-01", u"15:25:35.001", 20, Milliseconds)
+//     .output.timestamp == u"473412335001"
+//   ConvertToDateTime(u"473412335", 20, Seconds)
+//     .output.date == u"1985-01-01", .output.time == u"15:25:35"
 
-#include <optional>
-#include <string>
 #include <string_view>
 
-#include "core/Precision.h"
-#include "core/Zones.h"
-#include "pages/ConversionRecord.h"
+#include "pages/AdvancedConversion.h"
 
 namespace tickwright {
 
-struct ToTimestampResult {
-    // The time text the conversion used: the typed one, or "00:00:00" for an
-    // empty field (the page writes it back even when the conversion fails).
-    std::u16string effectiveTime;
-    // Set when the date or the time was refused; then nothing else is set.
-    std::optional<std::u16string> message;
-    std::u16string timestamp;
-    ConversionRecord record;
-};
+// effectiveTime, then either message or output.timestamp and record.
+using ToTimestampResult = FromDateTimeResult;
+// output.date and output.time, and record.
+using ToDateTimeResult = FromTimestampResult;
 
-// Date and time read on the clock of `zone`, to the Unix timestamp.
+// Date and time read on the clock of `zone`, to the Unix timestamp. The
+// record's output is the timestamp text.
 ToTimestampResult ConvertToTimestamp(std::u16string_view dateText, std::u16string_view timeText,
                                      ZoneIndex zone, Precision precision);
-
-struct ToDateTimeResult {
-    std::u16string date;
-    std::u16string time;
-    ConversionRecord record;
-};
 
 // A Unix timestamp to the date and time on the clock of `zone`. Any text
 // converts: what has no digits reads as 0.

@@ -69,7 +69,7 @@ DialogTemplate MainDialog(const std::u16string& introUrl) {
             DS_SETFONT,
         291,
         216,
-        {u"宋体", 9},
+        {std::u16string(kSimSunFace), 9},
         {
             Control(IDC_INTRO_LINK, ControlClass::Link, u"软件简介", kControl | WS_TABSTOP,
                     {5, 9, 38, 11}),
@@ -99,7 +99,7 @@ DialogTemplate SimplePage() {
         kChildPage,
         299,
         100,
-        {u"宋体", 9},
+        {std::u16string(kSimSunFace), 9},
         {
             Named(u"时区", Control(IDC_SIMPLE_ZONE, ControlClass::ComboBox, u"", kZoneList,
                                    {204, 20, 76, 30})),
@@ -128,7 +128,7 @@ DialogTemplate AdvancedPage() {
         kChildPage,
         296,
         100,
-        {u"宋体", 9},
+        {std::u16string(kSimSunFace), 9},
         {
             Named(u"输入 时区", Control(IDC_INPUT_ZONE, ControlClass::ComboBox, u"", kZoneList,
                                         {50, 13, 83, 30})),

@@ -5,6 +5,7 @@
 // the window from it.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/ui/Style.h"
@@ -42,6 +43,10 @@ struct ControlTemplate {
     // an arrow. Empty: the control's text.
     std::u16string accessibleName = {};
 };
+
+// The face every page's template and edit fields name: SimSun, by its
+// Chinese name, as the templates were written.
+inline constexpr std::u16string_view kSimSunFace = u"宋体";
 
 struct FontSpec {
     std::u16string face;

@@ -8,7 +8,7 @@ namespace ui {
 std::u16string FamilyForFace(std::u16string_view face) {
     // The templates name Windows faces; Noto CJK stands in for both, the serif
     // cut for SimSun ("宋体") and the sans cut for the shell dialog font.
-    if (face == u"宋体" || face == u"SimSun") {
+    if (face == kSimSunFace || face == u"SimSun") {
         return u"Noto Serif CJK SC";
     }
     return u"Noto Sans CJK SC";

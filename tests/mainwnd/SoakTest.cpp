@@ -195,7 +195,7 @@ private:
             EXPECT_EQ(page.GetItemText(res::IDC_SIMPLE_TIMESTAMP), u"-");
             Expect(0, std::nullopt);
         } else {
-            EXPECT_EQ(page.GetItemText(res::IDC_SIMPLE_TIMESTAMP), expected.timestamp);
+            EXPECT_EQ(page.GetItemText(res::IDC_SIMPLE_TIMESTAMP), expected.output.timestamp);
             Expect(1, expected.record);
         }
     }

@@ -42,7 +42,7 @@ TEST(SimpleConversion, DateAndTimeToTimestamp) {
     for (const Case& c : cases) {
         const ToTimestampResult result = ConvertToTimestamp(c.date, c.time, c.zone, c.precision);
         ASSERT_FALSE(result.message) << c.why;
-        EXPECT_EQ(result.timestamp, c.timestamp) << c.why;
+        EXPECT_EQ(result.output.timestamp, c.timestamp) << c.why;
         EXPECT_EQ(result.record, (ConversionRecord{c.zone, c.recordInput, kUtcZone, c.timestamp}))
             << c.why;
     }
@@ -100,8 +100,8 @@ TEST(SimpleConversion, TimestampToDateAndTime) {
     };
     for (const Case& c : cases) {
         const ToDateTimeResult result = ConvertToDateTime(c.text, c.zone, c.precision);
-        EXPECT_EQ(result.date, c.date) << c.why;
-        EXPECT_EQ(result.time, c.time) << c.why;
+        EXPECT_EQ(result.output.date, c.date) << c.why;
+        EXPECT_EQ(result.output.time, c.time) << c.why;
         EXPECT_EQ(result.record, (ConversionRecord{kUtcZone, c.text, c.zone,
                                                    std::u16string(c.date) + u' ' + c.time}))
             << c.why;
