@@ -73,7 +73,12 @@ bool Dialog::Build(bool child) {
         }
     }
     m_window = std::make_unique<DialogWindow>(*this, *dialogTemplate, parentWidget, child);
-    m_window->ApplyInitData();
+    // The template's combo items, in order, the way a sorted list takes them.
+    for (const InitData& init : dialogTemplate->initData) {
+        for (const std::u16string& item : init.comboItems) {
+            ComboAddString(init.controlId, item);
+        }
+    }
     return true;
 }
 
@@ -142,12 +147,6 @@ Rect Dialog::GetClientRect() const {
     return Rect{0, 0, m_window->width(), m_window->height()};
 }
 
-void Dialog::SetWindowText(std::u16string_view text) {
-    if (m_window != nullptr) {
-        m_window->setWindowTitle(ToQString(text));
-    }
-}
-
 void Dialog::SetIcon(int iconId) {
     if (m_window == nullptr) {
         return;
@@ -196,12 +195,6 @@ void Dialog::SetItemText(int id, std::u16string_view text) {
         button->setText(value);
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
         label->setText(value);
-    }
-}
-
-void Dialog::ShowItem(int id, bool show) {
-    if (QWidget* widget = ControlAs(*this, id)) {
-        widget->setVisible(show);
     }
 }
 
@@ -374,7 +367,8 @@ bool Dialog::IsTimerRunning(int id) const {
 
 int Dialog::MessageBox(std::u16string_view text, std::u16string_view caption, StyleFlags style) {
     return ShowMessageBox(
-        MessageBoxRequest{this, std::u16string(text), std::u16string(caption), style});
+        MessageBoxRequest{this, std::u16string(text), std::u16string(caption), style},
+        m_window.get());
 }
 
 void Dialog::AppendWindowMenuSeparator() {

@@ -12,13 +12,14 @@
 #include "app/ui/DialogTemplate.h"
 #include "app/ui/MessageMap.h"
 #include "app/ui/Style.h"
+#include "app/ui/WindowOwner.h"
 
 namespace ui {
 
 class ReportModel;
 class DialogWindow;
 
-class Dialog {
+class Dialog : public WindowOwner {
 public:
     // `parent` is the dialog a child page lives in, or the owner of a modal
     // dialog; nullptr makes a modal dialog owned by the main window.
@@ -48,7 +49,6 @@ public:
     bool IsWindowVisible() const;
     void MoveWindow(const Rect& rect);
     Rect GetClientRect() const;
-    void SetWindowText(std::u16string_view text);
     // The title-bar and task-bar picture, from the icon table; it is set once
     // the event loop runs, after the window has gone up.
     void SetIcon(int iconId);
@@ -58,7 +58,6 @@ public:
     bool HasItem(int id) const;
     std::u16string GetItemText(int id) const;
     void SetItemText(int id, std::u16string_view text);
-    void ShowItem(int id, bool show);
     void MoveItem(int id, const Rect& rect);
     Rect GetItemClientRect(int id) const;
     void SetItemFont(int id, const FontSpec& font);
@@ -120,17 +119,18 @@ public:
     virtual bool OnInitDialog() { return true; }
     // A key-down, offered to the dialog holding the focus and then to its
     // parents; true consumes it.
-    virtual bool PreTranslateKeyDown(int key);
-    virtual void OnOK() { EndDialog(IDOK); }
-    virtual void OnCancel() { EndDialog(IDCANCEL); }
+    bool PreTranslateKeyDown(int key) override;
+    void OnOK() override { EndDialog(IDOK); }
+    void OnCancel() override { EndDialog(IDCANCEL); }
     // The standard window-menu commands; dialogs that map SysCommand call
     // this for the commands they do not handle.
-    void DefaultSysCommand(int command);
+    void DefaultSysCommand(int command) override;
 
     // Layer internals.
     DialogWindow* Window() const { return m_window.get(); }
-    bool Deliver(const Event& event);
-    void WindowDestroyed();
+    bool Deliver(const Event& event) override;
+    void WindowDestroyed() override;
+    const Dialog* AsDialog() const override { return this; }
 
 protected:
     virtual bool DispatchEvent(const Event&) { return false; }

@@ -13,10 +13,10 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "app/ui/Dialog.h"
 #include "app/ui/Fonts.h"
 #include "app/ui/Icons.h"
 #include "app/ui/LinkButton.h"
+#include "app/ui/MessageBoxes.h"
 #include "app/ui/QtText.h"
 #include "app/ui/ReportView.h"
 
@@ -50,7 +50,7 @@ Qt::WindowFlags TopLevelFlags(StyleFlags style) {
 
 }  // namespace
 
-DialogWindow::DialogWindow(Dialog& owner, const DialogTemplate& dialogTemplate,
+DialogWindow::DialogWindow(WindowOwner& owner, const DialogTemplate& dialogTemplate,
                            QWidget* parentWidget, bool child)
     : QDialog(parentWidget, child ? Qt::Widget : TopLevelFlags(dialogTemplate.style)),
       m_owner(&owner),
@@ -74,6 +74,7 @@ DialogWindow::DialogWindow(Dialog& owner, const DialogTemplate& dialogTemplate,
         setFixedSize(client.width, client.height);
     }
     BuildControls();
+    ApplyLinkAddresses();
 }
 
 DialogWindow::~DialogWindow() {
@@ -187,6 +188,7 @@ QWidget* DialogWindow::CreateControl(const ControlTemplate& control, int& radioG
         case ControlClass::Link: {
             auto* link = new LinkButton(ToQString(control.text), this);
             link->setFocusPolicy(Qt::StrongFocus);
+            link->SetMissingPageHandler([this](const QString& path) { ShowMissingPage(path); });
             return link;
         }
     }
@@ -272,18 +274,19 @@ QWidget* DialogWindow::CreateList(const ControlTemplate& control) {
     return view;
 }
 
-void DialogWindow::ApplyInitData() {
+void DialogWindow::ApplyLinkAddresses() {
     for (const InitData& init : m_template.initData) {
-        QWidget* widget = Control(init.controlId);
-        if (auto* link = qobject_cast<LinkButton*>(widget)) {
+        if (auto* link = qobject_cast<LinkButton*>(Control(init.controlId))) {
             link->SetUrl(ToQString(init.linkUrl));
         }
-        if (qobject_cast<QComboBox*>(widget) != nullptr && m_owner != nullptr) {
-            for (const std::u16string& item : init.comboItems) {
-                m_owner->ComboAddString(init.controlId, item);
-            }
-        }
     }
+}
+
+void DialogWindow::ShowMissingPage(const QString& path) {
+    ShowMessageBox(
+        {m_owner != nullptr ? m_owner->AsDialog() : nullptr,
+         u"找不到要打开的页面:\n" + path.toStdU16String(), u"错误", MB_OK | MB_ICONEXCLAMATION},
+        window());
 }
 
 QWidget* DialogWindow::Control(int id) const {

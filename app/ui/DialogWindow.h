@@ -11,6 +11,7 @@
 
 #include "app/ui/DialogTemplate.h"
 #include "app/ui/DialogUnits.h"
+#include "app/ui/WindowOwner.h"
 
 class QAbstractButton;
 class QButtonGroup;
@@ -20,23 +21,20 @@ class QTimer;
 
 namespace ui {
 
-class Dialog;
-
 class DialogWindow : public QDialog {
     Q_OBJECT
 public:
     // The extent of the standard icon an icon static shows.
     static constexpr int kIconExtent = 32;
 
-    DialogWindow(Dialog& owner, const DialogTemplate& dialogTemplate, QWidget* parentWidget,
+    // Builds the controls and gives the links their addresses; the owner
+    // fills the combo items.
+    DialogWindow(WindowOwner& owner, const DialogTemplate& dialogTemplate, QWidget* parentWidget,
                  bool child);
     ~DialogWindow() override;
 
     void DetachOwner() { m_owner = nullptr; }
-    // Combo items and link addresses of the template; once the owner can
-    // address the controls.
-    void ApplyInitData();
-    Dialog* Owner() const { return m_owner; }
+    WindowOwner* Owner() const { return m_owner; }
     bool IsChild() const { return m_child; }
 
     QWidget* Control(int id) const;
@@ -46,7 +44,6 @@ public:
     // the combo), or 0 when it belongs to no control of this dialog.
     int IdOf(const QWidget* widget) const;
     BaseUnits Units() const { return m_units; }
-    const QFont& TemplateFont() const { return m_font; }
 
     void SetTimer(int id, int milliseconds);
     void KillTimer(int id);
@@ -86,8 +83,10 @@ private:
     QButtonGroup* RadioGroup(int number);
     void UpdateRadioTabStop(QButtonGroup* group);
     void PressButton(int id);
+    void ApplyLinkAddresses();
+    void ShowMissingPage(const QString& path);
 
-    Dialog* m_owner;
+    WindowOwner* m_owner;
     const DialogTemplate& m_template;
     bool m_child;
     BaseUnits m_units;

@@ -4,7 +4,6 @@
 #include <QRadioButton>
 #include <QWidget>
 
-#include "app/ui/Dialog.h"
 #include "app/ui/DialogWindow.h"
 
 namespace ui {
@@ -75,7 +74,7 @@ bool KeyRouter::eventFilter(QObject* watched, QEvent* event) {
     DialogWindow* top = window;
     for (DialogWindow* current = window; current != nullptr;) {
         top = current;
-        Dialog* dialog = current->Owner();
+        WindowOwner* dialog = current->Owner();
         if (dialog != nullptr && dialog->PreTranslateKeyDown(key)) {
             return true;
         }

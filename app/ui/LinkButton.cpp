@@ -6,8 +6,6 @@
 #include <QUrl>
 #include <algorithm>
 
-#include "app/ui/DialogWindow.h"
-#include "app/ui/MessageBoxes.h"
 #include "app/ui/UrlOpener.h"
 
 namespace ui {
@@ -69,6 +67,10 @@ void LinkButton::SetUrl(const QString& url) {
     setToolTip(url);
 }
 
+void LinkButton::SetMissingPageHandler(std::function<void(const QString&)> handler) {
+    m_missingPage = std::move(handler);
+}
+
 void LinkButton::paintEvent(QPaintEvent*) {
     // Drawn by hand: underlined link-coloured text, and a dotted frame with
     // the focus, the way a hyperlink control looks.
@@ -97,13 +99,12 @@ void LinkButton::Open() {
         return;
     }
     // A local page that is not there would open as the browser's "file not
-    // found"; say so here instead, naming the file.
+    // found"; the link's dialog says so instead, naming the file.
     const QUrl url(m_url);
     if (url.isLocalFile() && !QFileInfo(url.toLocalFile()).isFile()) {
-        const auto* window = qobject_cast<const DialogWindow*>(parentWidget());
-        ShowMessageBox({window != nullptr ? window->Owner() : nullptr,
-                        u"找不到要打开的页面:\n" + url.toLocalFile().toStdU16String(), u"错误",
-                        MB_OK | MB_ICONEXCLAMATION});
+        if (m_missingPage) {
+            m_missingPage(url.toLocalFile());
+        }
         return;
     }
     OpenUrl(m_url.toStdU16String());

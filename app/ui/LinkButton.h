@@ -1,9 +1,10 @@
 #pragma once
 
 #include <QPushButton>
+#include <QString>
+#include <functional>
 
 class QAccessibleInterface;
-#include <QString>
 
 namespace ui {
 
@@ -16,6 +17,9 @@ public:
 
     void SetUrl(const QString& url);
     const QString& Url() const { return m_url; }
+    // Told the file when a local page the link names is not there, instead
+    // of opening it; the link's dialog says so to the user.
+    void SetMissingPageHandler(std::function<void(const QString& path)> handler);
 
     // Presents link buttons to assistive technology as links, not push
     // buttons; for QAccessible::installFactory.
@@ -29,6 +33,7 @@ private:
     void Open();
 
     QString m_url;
+    std::function<void(const QString&)> m_missingPage;
 };
 
 }  // namespace ui

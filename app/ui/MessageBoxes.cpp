@@ -3,8 +3,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "app/ui/Dialog.h"
-#include "app/ui/DialogWindow.h"
 #include "app/ui/Fonts.h"
 #include "app/ui/QtText.h"
 
@@ -17,8 +15,7 @@ MessageBoxHandler& Handler() {
     return handler;
 }
 
-int ShowRealMessageBox(const MessageBoxRequest& request) {
-    QWidget* owner = request.owner != nullptr ? request.owner->Window() : nullptr;
+int ShowRealMessageBox(const MessageBoxRequest& request, QWidget* owner) {
     QMessageBox box(owner != nullptr ? owner->window() : nullptr);
     box.setFont(ShellFont());
     box.setWindowTitle(ToQString(request.caption));
@@ -34,11 +31,11 @@ int ShowRealMessageBox(const MessageBoxRequest& request) {
 
 }  // namespace
 
-int ShowMessageBox(const MessageBoxRequest& request) {
+int ShowMessageBox(const MessageBoxRequest& request, QWidget* ownerWindow) {
     if (Handler()) {
         return Handler()(request);
     }
-    return ShowRealMessageBox(request);
+    return ShowRealMessageBox(request, ownerWindow);
 }
 
 void SetMessageBoxHandler(MessageBoxHandler handler) {

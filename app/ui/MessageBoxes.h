@@ -7,6 +7,8 @@
 
 #include "app/ui/Style.h"
 
+class QWidget;
+
 namespace ui {
 
 class Dialog;
@@ -18,8 +20,9 @@ struct MessageBoxRequest {
     StyleFlags style = 0;
 };
 
-// Shows the box modal to its owner's window and returns IDOK.
-int ShowMessageBox(const MessageBoxRequest& request);
+// Shows the box modal to `ownerWindow` (the owner's window; nullptr: the
+// whole application) and returns IDOK.
+int ShowMessageBox(const MessageBoxRequest& request, QWidget* ownerWindow = nullptr);
 
 // Replaces the box; the handler's return value is the box's result. An empty
 // handler restores the real box.
