@@ -3,6 +3,11 @@
 // Calendar arithmetic on day numbers and packed decimal dates and times.
 // Pure functions: no state, no failure reported; out-of-range input is
 // replaced by the fixed defaults each function names.
+//
+// The program reads dates through DayNumberFromPackedDate and shows every
+// date through CivilDay (CivilDay.h); DayNumberFromUnixDays, SplitDayNumber
+// and FormatDate are kept with their given contracts and tested, but the
+// program itself calls none of them.
 
 #include <cstdint>
 #include <string>

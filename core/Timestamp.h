@@ -60,7 +60,8 @@ CivilDateTime TimestampToCivil(std::int64_t ms);
 
 // As TimestampToCivil, the date as a DayNumber: dates outside 1900-01-01 ..
 // 5881510-07-11 read as day number 0 (1900-01-01) while the time of day stays
-// exact. For callers that work in day numbers; nothing shown comes from it.
+// exact. Kept with its given contract and tested; the program calls
+// TimestampToCivil instead.
 CalendarValue TimestampToCalendar(std::int64_t ms);
 
 // ms of a packed date and time on some zone's clock. Over the dates the parser

@@ -2,9 +2,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/DecimalText.h"
+#include "core/Precision.h"
+#include "core/Zones.h"
 
 namespace tickwright {
 
@@ -17,6 +20,25 @@ inline std::u16string TextFromBytes(const std::uint8_t* data, std::size_t size) 
         text.push_back(static_cast<char16_t>(data[i] | (data[i + 1] << 8)));
     }
     return text;
+}
+
+// A conversion's inputs from fuzzer bytes: two zones (any signed byte, so
+// indices outside the table too), the precision, then the text. Nothing when
+// the bytes are too few.
+struct ConversionInput {
+    ZoneIndex from;
+    ZoneIndex to;
+    Precision precision;
+    std::u16string text;
+};
+inline std::optional<ConversionInput> DecodeConversionInput(const std::uint8_t* data,
+                                                            std::size_t size) {
+    if (size < 3) {
+        return std::nullopt;
+    }
+    return ConversionInput{static_cast<std::int8_t>(data[0]), static_cast<std::int8_t>(data[1]),
+                           (data[2] & 1) != 0 ? Precision::Seconds : Precision::Milliseconds,
+                           TextFromBytes(data + 3, size - 3)};
 }
 
 // The text as the readers must see it: every invisible format character gone.
@@ -38,3 +60,27 @@ inline std::u16string WithoutInvisible(const std::u16string& text) {
             __builtin_trap(); \
         }                     \
     } while (false)
+
+namespace tickwright {
+
+// A conversion fuzzer's whole entry point: `check` runs on the inputs the
+// bytes encode, when they encode any.
+template <class Check>
+int CheckConversionInput(const std::uint8_t* data, std::size_t size, Check check) {
+    if (const std::optional<ConversionInput> input = DecodeConversionInput(data, size)) {
+        check(*input);
+    }
+    return 0;
+}
+
+// The fuzzer bytes as text, read by `parse` (a date or time parser); the
+// reading must not change when the invisible format characters are taken out.
+template <class Parse>
+auto ParseAsIfVisible(const std::uint8_t* data, std::size_t size, Parse parse) {
+    const std::u16string text = TextFromBytes(data, size);
+    const auto value = parse(text);
+    FUZZ_CHECK(parse(WithoutInvisible(text)) == value);
+    return value;
+}
+
+}  // namespace tickwright

@@ -22,17 +22,8 @@ std::u16string ReferenceDateOf(std::int64_t ms) {
     return reference::Text(reference::DateOfUnixDays(days));
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using namespace tickwright;
-    if (size < 3) {
-        return 0;
-    }
-    const auto inZone = static_cast<ZoneIndex>(static_cast<std::int8_t>(data[0]));
-    const auto outZone = static_cast<ZoneIndex>(static_cast<std::int8_t>(data[1]));
-    const Precision precision = (data[2] & 1) != 0 ? Precision::Seconds : Precision::Milliseconds;
-    const std::u16string text = TextFromBytes(data + 3, size - 3);
+void CheckPageConversions(const ConversionInput& input) {
+    const auto& [inZone, outZone, precision, text] = input;
     // Three fields from one text, split at the first two tabs.
     const std::size_t tab1 = text.find(u'\t');
     const std::size_t tab2 = tab1 == std::u16string::npos ? tab1 : text.find(u'\t', tab1 + 1);
@@ -69,5 +60,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(again.output.date == fromDateTime.output.date);
         FUZZ_CHECK(again.output.time == fromDateTime.output.time);
     }
-    return 0;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    return CheckConversionInput(data, size, &CheckPageConversions);
 }

@@ -5,15 +5,12 @@
 #include "core/Timestamp.h"
 #include "fuzz/FuzzInput.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using namespace tickwright;
-    if (size < 3) {
-        return 0;
-    }
-    const auto from = static_cast<ZoneIndex>(static_cast<std::int8_t>(data[0]));
-    const auto to = static_cast<ZoneIndex>(static_cast<std::int8_t>(data[1]));
-    const Precision precision = (data[2] & 1) != 0 ? Precision::Seconds : Precision::Milliseconds;
-    const std::u16string text = TextFromBytes(data + 3, size - 3);
+namespace {
+
+using namespace tickwright;
+
+void CheckTimestampText(const ConversionInput& input) {
+    const auto& [from, to, precision, text] = input;
 
     const std::int64_t value = ParseTimestampText(text);
     FUZZ_CHECK(ParseTimestampText(WithoutInvisible(text)) == value);
@@ -35,5 +32,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (date != -1) {
         FUZZ_CHECK(CalendarToTimestamp(date, time) == ms);
     }
-    return 0;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    return CheckConversionInput(data, size, &CheckTimestampText);
 }

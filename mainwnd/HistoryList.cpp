@@ -6,8 +6,7 @@ namespace tickwright {
 
 namespace {
 
-// The unsigned index turns back into the signed ZoneIndex it came from (a
-// selector's -1 included), which ZoneName range-checks.
+// Back to the signed ZoneIndex the page had; ZoneName range-checks it.
 std::u16string ZoneNameOf(std::uint32_t zone) {
     return ZoneName(static_cast<ZoneIndex>(zone));
 }

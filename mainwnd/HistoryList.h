@@ -15,8 +15,9 @@ namespace tickwright {
 
 class HistoryList : public ui::ReportModel {
 public:
-    // A new row 0 with an empty note. Zone indices are taken as unsigned, so
-    // any value outside 0..24 (a selector's -1 included) reads "UTC_UNKNOWN".
+    // A new row 0 with an empty note. The zone indices come unsigned, as the
+    // operation's signature is given; any index outside 0..24 (a selector's
+    // -1 among them) reads "UTC_UNKNOWN" by ZoneName's own range check.
     void AddHistoryRecord(std::uint32_t inputZone, std::u16string input, std::uint32_t outputZone,
                           std::u16string output);
     void ClearHistory();

@@ -7,19 +7,27 @@ namespace tickwright {
 namespace {
 
 constexpr int kListStripHeight = 15;  // "双击复制" and "清空" between page and list
-constexpr int kMinimumPageHeight = 100;
-constexpr int kReservedHeight = kPageTop + kListStripHeight + 5;  // 55
+// The list stands this much taller than the area the layout gives it.
+constexpr int kListExtraHeight = 5;
+// Neither the pages nor the list's area is ever given less.
+constexpr int kMinimumAreaHeight = 100;
+constexpr int kReservedHeight = kPageTop + kListStripHeight + kListExtraHeight;  // 55
+
+// What the window's client height leaves for one area once the other and the
+// strips have their share.
+int AreaHeight(int mainClientHeight, int otherHeight) {
+    return std::max(mainClientHeight - otherHeight - kReservedHeight, kMinimumAreaHeight);
+}
 
 }  // namespace
 
 int ComputePageHeight(int mainClientHeight, int listClientHeight) {
-    return std::max(mainClientHeight - listClientHeight - kReservedHeight, kMinimumPageHeight);
+    return AreaHeight(mainClientHeight, listClientHeight);
 }
 
 ui::Rect ComputeListRect(int mainClientWidth, int mainClientHeight, int pageClientHeight) {
-    const int height =
-        std::max(mainClientHeight - pageClientHeight - kReservedHeight, kMinimumPageHeight);
-    return ui::Rect{0, pageClientHeight + kPageTop + kListStripHeight, mainClientWidth, height + 5};
+    return ui::Rect{0, pageClientHeight + kPageTop + kListStripHeight, mainClientWidth,
+                    AreaHeight(mainClientHeight, pageClientHeight) + kListExtraHeight};
 }
 
 ModeState ToggleMode(bool simpleVisible) {

@@ -4,36 +4,38 @@
 
 namespace tickwright {
 
-ConversionPage::ConversionPage(int templateId, ui::Dialog* parent, PageHost& host)
-    : Dialog(templateId, parent), m_host(host) {}
+ConversionPage::ConversionPage(int templateId, ui::Dialog* parent, PageHost& host,
+                               PageFields fields)
+    : Dialog(templateId, parent), m_host(host), m_fields(std::move(fields)) {}
+
+bool ConversionPage::OnInitDialog() {
+    const ui::FontSpec editFont{std::u16string(ui::kSimSunFace), 12};
+    for (const int field : m_fields.edits) {
+        SetItemFont(field, editFont);
+    }
+    for (const int selector : m_fields.zoneSelectors) {
+        for (ZoneIndex zone = 0; zone < kZoneCount; ++zone) {
+            ComboAddString(selector, ZoneName(zone));
+        }
+    }
+    PresetPage();
+    SetTimer(kStartupTimer, kStartupTimerMs);
+    return true;
+}
 
 bool ConversionPage::PreTranslateKeyDown(int key) {
+    if (key == ui::VK_RETURN) {
+        ConvertOnEnter();
+        return true;
+    }
     return key == ui::VK_ESCAPE;
 }
 
-void ConversionPage::UseEditFont(std::initializer_list<int> edits) {
-    const ui::FontSpec font{std::u16string(ui::kSimSunFace), 12};
-    for (const int edit : edits) {
-        SetItemFont(edit, font);
+void ConversionPage::OnTimer(int id) {
+    if (id == kStartupTimer) {
+        KillTimer(kStartupTimer);
+        ConvertOnStartup();
     }
-}
-
-void ConversionPage::FillZoneSelector(int id) {
-    for (ZoneIndex zone = 0; zone < kZoneCount; ++zone) {
-        ComboAddString(id, ZoneName(zone));
-    }
-}
-
-void ConversionPage::StartStartupTimer() {
-    SetTimer(kStartupTimer, kStartupTimerMs);
-}
-
-bool ConversionPage::EndStartupTimer(int id) {
-    if (id != kStartupTimer) {
-        return false;
-    }
-    KillTimer(kStartupTimer);
-    return true;
 }
 
 void ConversionPage::ShowEffectiveTime(int timeField, std::u16string_view typed,

@@ -1,14 +1,15 @@
 #pragma once
 
-// What both conversion pages do alike, once: the edit font, a zone selector
-// filled with the zone table, the one-shot start-up timer, the refusal of a
-// bad date or time, the "00:00:00" written back into an empty time field, and
-// Escape, which never closes or cancels a page. Each page keeps only what
-// differs: its controls, its directions and what Enter does.
+// What both conversion pages do alike, once: the start-up (the edit font,
+// zone selectors filled with the zone table, the page's own presets, then a
+// one-shot 10 ms timer whose tick converts), Enter converting and Escape
+// swallowed so it never closes or cancels a page, the refusal of a bad date
+// or time, and the "00:00:00" written back into an empty time field. Each
+// page keeps only what differs: its controls, its presets and conversions.
 
-#include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/ui/Dialog.h"
 #include "core/Zones.h"
@@ -16,26 +17,34 @@
 
 namespace tickwright {
 
+// The controls a page's start-up sets up alike.
+struct PageFields {
+    std::vector<int> edits;          // take the 12-point 宋体 edit font, in order
+    std::vector<int> zoneSelectors;  // list the zone table, index order = ZoneIndex
+};
+
 class ConversionPage : public ui::Dialog {
 public:
     static constexpr int kStartupTimer = 0;
     static constexpr int kStartupTimerMs = 10;
 
-    // Escape is swallowed; a page handles Enter first, then calls this.
-    bool PreTranslateKeyDown(int key) override;
+    bool OnInitDialog() final;
+    // Enter runs ConvertOnEnter and is consumed; so is Escape, which does
+    // nothing.
+    bool PreTranslateKeyDown(int key) final;
+    // The start-up timer's first tick stops it and runs ConvertOnStartup.
+    void OnTimer(int id);
 
 protected:
-    ConversionPage(int templateId, ui::Dialog* parent, PageHost& host);
+    ConversionPage(int templateId, ui::Dialog* parent, PageHost& host, PageFields fields);
 
     PageHost& Host() { return m_host; }
 
-    // The edit fields' font: 12-point 宋体.
-    void UseEditFont(std::initializer_list<int> edits);
-    // The zone table in index order, so the item index is the ZoneIndex.
-    void FillZoneSelector(int id);
-    void StartStartupTimer();
-    // True for the start-up timer's tick, which also stops it.
-    bool EndStartupTimer(int id);
+    // Selections and first contents, once the selectors are filled.
+    virtual void PresetPage() = 0;
+    virtual void ConvertOnStartup() = 0;
+    virtual void ConvertOnEnter() = 0;
+
     // An empty time field shows the time the conversion assumed for it.
     void ShowEffectiveTime(int timeField, std::u16string_view typed, std::u16string_view effective);
     // The error box with `message`, then "-" in `outputField`.
@@ -43,6 +52,7 @@ protected:
 
 private:
     PageHost& m_host;
+    const PageFields m_fields;
 };
 
 }  // namespace tickwright

@@ -5,30 +5,27 @@
 
 namespace tickwright {
 
+DlgAdvance::DlgAdvance(ui::Dialog* parent, PageHost& host)
+    : ConversionPage(res::IDD_ADVANCE, parent, host,
+                     {{res::IDC_INPUT_TIMESTAMP, res::IDC_INPUT_DATE, res::IDC_INPUT_TIME,
+                       res::IDC_OUTPUT_TIMESTAMP, res::IDC_OUTPUT_DATE, res::IDC_OUTPUT_TIME},
+                      {res::IDC_INPUT_ZONE, res::IDC_OUTPUT_ZONE}}) {}
+
 const ui::MessageMap<DlgAdvance>& DlgAdvance::GetMessageMap() {
     static const ui::MessageMap<DlgAdvance> map = {
         ui::OnClicked(res::IDC_CONVERT, &DlgAdvance::OnBnClickedConvert),
         ui::OnClicked(res::IDC_SOURCE_TIMESTAMP, &DlgAdvance::OnBnClickedInputKind),
         ui::OnClicked(res::IDC_SOURCE_DATETIME, &DlgAdvance::OnBnClickedInputKind),
-        ui::OnTimerMessage(&DlgAdvance::OnTimer),
+        ui::OnTimerMessage<DlgAdvance>(&DlgAdvance::OnTimer),
     };
     return map;
 }
 
-DlgAdvance::DlgAdvance(ui::Dialog* parent, PageHost& host)
-    : ConversionPage(res::IDD_ADVANCE, parent, host) {}
-
-bool DlgAdvance::OnInitDialog() {
-    UseEditFont({res::IDC_INPUT_TIMESTAMP, res::IDC_INPUT_DATE, res::IDC_INPUT_TIME,
-                 res::IDC_OUTPUT_TIMESTAMP, res::IDC_OUTPUT_DATE, res::IDC_OUTPUT_TIME});
-    FillZoneSelector(res::IDC_INPUT_ZONE);
-    FillZoneSelector(res::IDC_OUTPUT_ZONE);
+void DlgAdvance::PresetPage() {
     ComboSetCurSel(res::IDC_INPUT_ZONE, kUtcZone);
     ComboSetCurSel(res::IDC_OUTPUT_ZONE, DetectLocalZoneIndex());
     SetInputKind(InputKind::Timestamp);
     FillWithCurrentTime();
-    StartStartupTimer();
-    return true;
 }
 
 void DlgAdvance::OnBnClickedConvert() {
@@ -89,21 +86,6 @@ void DlgAdvance::ConvertDateTimeInput() {
 void DlgAdvance::FillWithCurrentTime() {
     SetItemText(res::IDC_INPUT_TIMESTAMP, PresentTimestampText(Host().GetPrecision()));
     ConvertTimestampInput();
-}
-
-void DlgAdvance::OnTimer(int id) {
-    if (EndStartupTimer(id)) {
-        RunConversion();
-    }
-}
-
-bool DlgAdvance::PreTranslateKeyDown(int key) {
-    if (key == ui::VK_RETURN) {
-        // Enter converts from whichever control of the page has the focus.
-        RunConversion();
-        return true;
-    }
-    return ConversionPage::PreTranslateKeyDown(key);
 }
 
 void DlgAdvance::ShowOutput(const OutputSide& output) {

@@ -15,9 +15,6 @@ class DlgAdvance : public ConversionPage {
 public:
     DlgAdvance(ui::Dialog* parent, PageHost& host);
 
-    bool OnInitDialog() override;
-    bool PreTranslateKeyDown(int key) override;
-
     void OnBnClickedConvert();
     void OnBnClickedInputKind();
     void SetInputKind(InputKind kind);
@@ -28,9 +25,15 @@ public:
     // Writes the present timestamp into the input timestamp field, whatever
     // the input kind, and converts it from there.
     void FillWithCurrentTime();
-    void OnTimer(int id);
 
 private:
+    // Input zone UTC+00H, output zone the machine's, the timestamp as source,
+    // filled with the present moment and converted (one history row).
+    void PresetPage() override;
+    // Both run the conversion the radio buttons choose, whichever control
+    // has the focus.
+    void ConvertOnStartup() override { RunConversion(); }
+    void ConvertOnEnter() override { RunConversion(); }
     void ShowOutput(const OutputSide& output);
 };
 

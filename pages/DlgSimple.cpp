@@ -6,25 +6,23 @@
 
 namespace tickwright {
 
+DlgSimple::DlgSimple(ui::Dialog* parent, PageHost& host)
+    : ConversionPage(res::IDD_SIMPLE, parent, host,
+                     {{res::IDC_SIMPLE_TIMESTAMP, res::IDC_SIMPLE_DATE, res::IDC_SIMPLE_TIME},
+                      {res::IDC_SIMPLE_ZONE}}) {}
+
 const ui::MessageMap<DlgSimple>& DlgSimple::GetMessageMap() {
     static const ui::MessageMap<DlgSimple> map = {
         ui::OnClicked(res::IDC_SIMPLE_TO_TIMESTAMP, &DlgSimple::OnBnClickedToTimestamp),
         ui::OnClicked(res::IDC_SIMPLE_TO_DATETIME, &DlgSimple::OnBnClickedToDateTime),
-        ui::OnTimerMessage(&DlgSimple::OnTimer),
+        ui::OnTimerMessage<DlgSimple>(&DlgSimple::OnTimer),
     };
     return map;
 }
 
-DlgSimple::DlgSimple(ui::Dialog* parent, PageHost& host)
-    : ConversionPage(res::IDD_SIMPLE, parent, host) {}
-
-bool DlgSimple::OnInitDialog() {
-    UseEditFont({res::IDC_SIMPLE_TIMESTAMP, res::IDC_SIMPLE_DATE, res::IDC_SIMPLE_TIME});
-    FillZoneSelector(res::IDC_SIMPLE_ZONE);
+void DlgSimple::PresetPage() {
     ComboSetCurSel(res::IDC_SIMPLE_ZONE, DetectLocalZoneIndex());
     ShowCurrentTimestamp();
-    StartStartupTimer();
-    return true;
 }
 
 void DlgSimple::OnBnClickedToTimestamp() {
@@ -54,24 +52,13 @@ void DlgSimple::ShowCurrentTimestamp() {
     SetItemText(res::IDC_SIMPLE_TIMESTAMP, PresentTimestampText(Host().GetPrecision()));
 }
 
-void DlgSimple::OnTimer(int id) {
-    if (EndStartupTimer(id)) {
+void DlgSimple::ConvertOnEnter() {
+    const int focused = GetFocusId();
+    if (focused == res::IDC_SIMPLE_TIMESTAMP) {
         OnBnClickedToDateTime();
+    } else if (focused == res::IDC_SIMPLE_DATE || focused == res::IDC_SIMPLE_TIME) {
+        OnBnClickedToTimestamp();
     }
-}
-
-bool DlgSimple::PreTranslateKeyDown(int key) {
-    if (key == ui::VK_RETURN) {
-        // Enter converts away from the field being edited.
-        const int focused = GetFocusId();
-        if (focused == res::IDC_SIMPLE_TIMESTAMP) {
-            OnBnClickedToDateTime();
-        } else if (focused == res::IDC_SIMPLE_DATE || focused == res::IDC_SIMPLE_TIME) {
-            OnBnClickedToTimestamp();
-        }
-        return true;
-    }
-    return ConversionPage::PreTranslateKeyDown(key);
 }
 
 }  // namespace tickwright

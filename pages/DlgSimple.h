@@ -13,14 +13,18 @@ class DlgSimple : public ConversionPage {
 public:
     DlgSimple(ui::Dialog* parent, PageHost& host);
 
-    bool OnInitDialog() override;
-    bool PreTranslateKeyDown(int key) override;
-
     void OnBnClickedToTimestamp();
     void OnBnClickedToDateTime();
     // Writes the present timestamp into the timestamp field, nothing else.
     void ShowCurrentTimestamp();
-    void OnTimer(int id);
+
+private:
+    // The machine's zone, and the present timestamp (converted only by the
+    // start-up timer's tick).
+    void PresetPage() override;
+    void ConvertOnStartup() override { OnBnClickedToDateTime(); }
+    // Away from the field being edited; nothing from a selector or a button.
+    void ConvertOnEnter() override;
 };
 
 }  // namespace tickwright

@@ -17,8 +17,10 @@ public:
     virtual ~PageHost() = default;
 
     virtual Precision GetPrecision() const = 0;
-    // One new history row on top; zone indices as the selectors report them
-    // (taken as unsigned, so -1 reads "UTC_UNKNOWN").
+    // One new history row on top, zone indices as the selectors report them.
+    // The indices travel unsigned because that is the operation's given
+    // signature; ZoneName's own range check is what makes any index outside
+    // 0..24, a selector's -1 among them, read "UTC_UNKNOWN".
     virtual void AddHistoryRecord(std::uint32_t inputZone, std::u16string input,
                                   std::uint32_t outputZone, std::u16string output) = 0;
 

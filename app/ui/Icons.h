@@ -3,10 +3,9 @@
 // Icons from the resource table as Qt draws them. Internal to the layer.
 
 #include <QIcon>
+#include <limits>
 
 namespace ui {
-
-#include <limits>
 
 // The icon registered under a resource id, with its pictures up to `largest`
 // pixels; an empty icon for an unknown id.

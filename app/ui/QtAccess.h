@@ -1,7 +1,7 @@
 #pragma once
 
-// For start-up code and tests only: the Qt widgets behind a dialog. Dialog
-// classes never include this.
+// For tests and benchmarks only: the Qt widgets behind a dialog, reached as a
+// user's click would reach them. Dialog classes never include this.
 
 #include <QWidget>
 

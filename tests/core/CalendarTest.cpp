@@ -280,8 +280,8 @@ TEST(Calendar, PackedTimesOfAnyValueStayInsideThirtyTwoBits) {
     // give defined values (the sanitizer build checks there is no overflow).
     EXPECT_EQ(MsOfDayFromPackedTime(INT32_MAX).Value(), 214 * 3600000 + 74 * 60000 + 83647);
     EXPECT_EQ(MsOfDayFromPackedTime(-1).Value(), -1);
-    EXPECT_EQ(FormatTimeOfDay(MsOfDay(-1), true), u"00:00:00.-01");
-    EXPECT_EQ(FormatTimeOfDay(MsOfDay(100 * 3600000), false), u"100:00:00");
+    EXPECT_EQ(FormatTimeOfDay(MsOfDay(100 * 3600000), false), u"100:00:00")
+        << "hours are not reduced modulo 24";
 }
 
 }  // namespace

@@ -279,16 +279,29 @@ TEST_F(AdvancedPage, ExtremeAndHugeInputsConvertWithoutHarm) {
     EXPECT_EQ(Text(res::IDC_OUTPUT_TIMESTAMP), u"-1");
 }
 
+// The pictures people look at, and what they show: the fixed present moment
+// on both sides at start, then a refused time.
 TEST_F(AdvancedPage, Screenshots) {
     StartPage();
     WaitForStartUpConversions();
     ASSERT_TRUE(
         testsupport::SaveScreenshot(ui::WidgetOf(m_page), QStringLiteral("advanced_page_startup")));
+    EXPECT_EQ(Text(res::IDC_INPUT_TIMESTAMP), u"1700000000123");
+    EXPECT_EQ(Text(res::IDC_INPUT_DATE), u"2023-11-14");
+    EXPECT_EQ(Text(res::IDC_INPUT_TIME), u"22:13:20.123");
+    EXPECT_EQ(Text(res::IDC_OUTPUT_TIMESTAMP), u"1700028800123");
+    EXPECT_EQ(Text(res::IDC_OUTPUT_DATE), u"2023-11-15");
+    EXPECT_EQ(Text(res::IDC_OUTPUT_TIME), u"06:13:20.123");
     testsupport::MessageBoxRecorder boxes;
     ChooseDateTimeInput(u"1985-01-01", u"25:00");
     Click(res::IDC_CONVERT);
     ASSERT_TRUE(testsupport::SaveScreenshot(ui::WidgetOf(m_page),
                                             QStringLiteral("advanced_page_after_error")));
+    EXPECT_EQ(Text(res::IDC_OUTPUT_TIME), u"-");
+    EXPECT_EQ(Text(res::IDC_INPUT_TIME), u"25:00");
+    EXPECT_EQ(Text(res::IDC_OUTPUT_DATE), u"2023-11-15") << "kept from the last conversion";
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, kBadTimeMessage);
 }
 
 }  // namespace

@@ -212,16 +212,26 @@ TEST_F(SimplePage, ExtremeAndHugeInputsConvertWithoutHarm) {
     EXPECT_EQ(boxes.boxes.size(), 1u);
 }
 
+// The pictures people look at, and what they show: the fixed present moment
+// at start, then a refused date.
 TEST_F(SimplePage, Screenshots) {
     StartPage();
     WaitForStartUpConversion();
     ASSERT_TRUE(
         testsupport::SaveScreenshot(ui::WidgetOf(m_page), QStringLiteral("simple_page_startup")));
+    EXPECT_EQ(Text(res::IDC_SIMPLE_TIMESTAMP), u"1700000000123");
+    EXPECT_EQ(Text(res::IDC_SIMPLE_DATE), u"2023-11-15");
+    EXPECT_EQ(Text(res::IDC_SIMPLE_TIME), u"06:13:20.123");
     testsupport::MessageBoxRecorder boxes;
     Fill(u"1985-13-01", u"");
     Click(res::IDC_SIMPLE_TO_TIMESTAMP);
     ASSERT_TRUE(testsupport::SaveScreenshot(ui::WidgetOf(m_page),
                                             QStringLiteral("simple_page_after_error")));
+    EXPECT_EQ(Text(res::IDC_SIMPLE_TIMESTAMP), u"-");
+    EXPECT_EQ(Text(res::IDC_SIMPLE_DATE), u"1985-13-01");
+    EXPECT_EQ(Text(res::IDC_SIMPLE_TIME), u"00:00:00");
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, kBadDateMessage);
 }
 
 }  // namespace
