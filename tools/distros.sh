@@ -23,6 +23,12 @@ fi
 
 work=${TICKWRIGHT_DISTROS_DIR:-$repo/build/distros}
 mkdir -p "$work"
+# One clone for every system, so the table speaks of one commit however long
+# the run takes.
+source=$work/source
+rm -rf "$source"
+git clone -q "$repo" "$source"
+commit=$(git -C "$source" rev-parse --short HEAD)
 systems=("$@")
 [ ${#systems[@]} -gt 0 ] || systems=(bookworm-amd64 trixie-amd64 bookworm-i386)
 
@@ -61,7 +67,7 @@ run_system() {
     bind /dev/pts "$root/dev/pts"
     mount -t tmpfs tmpfs "$root/tmp" && mounted+=("$root/tmp")
     cp /etc/resolv.conf "$root/etc/resolv.conf"
-    git clone -q "$repo" "$root/root/tickwright"
+    git clone -q "$source" "$root/root/tickwright"
     echo "== $system: running ./tools/test.sh (log: $log)" >&2
     local start end status=0
     start=$(date +%s)
@@ -98,6 +104,7 @@ for system in "${systems[@]}"; do
     rows+=("$row")
 done
 
-printf '\n%-10s %-6s %-24s %-8s %6s %6s %8s  %s\n' release arch compiler Qt passed failed "wall" result
+printf '\nThe test command (./tools/test.sh) on commit %s:\n' "$commit"
+printf '%-10s %-6s %-24s %-8s %6s %6s %8s  %s\n' release arch compiler Qt passed failed "wall" result
 printf '%s\n' "${rows[@]}"
 exit "$overall"
