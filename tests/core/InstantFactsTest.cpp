@@ -1,0 +1,219 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <limits>
+#include <random>
+#include <string>
+
+#include "core/InstantFacts.h"
+#include "tests/core/ReferenceCalendar.h"
+
+namespace tickwright {
+namespace {
+
+constexpr std::int64_t kDay = 86400000;
+
+// The ISO week and weekday by another road than the core's: Zeller-style
+// weekday from the reference calendar's date, and the ordinal-date formula
+// (week = (day of year - weekday + 10) / 7) with the year's week count from
+// its first weekday.
+struct ReferenceWeek {
+    std::int64_t year;
+    int week;
+    int weekday;  // 1 = Monday
+};
+
+int ReferenceWeekday(std::int64_t year, int month, int day) {
+    // Zeller's congruence, January and February counted in the year before.
+    if (month < 3) {
+        month += 12;
+        --year;
+    }
+    const std::int64_t k = ((year % 100) + 100) % 100;
+    const std::int64_t j = (year - k) / 100;
+    const auto floorDiv = [](std::int64_t a, std::int64_t b) {
+        return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0);
+    };
+    const std::int64_t h =
+        ((day + 13 * (month + 1) / 5 + k + k / 4 + floorDiv(j, 4) + 5 * j) % 7 + 7) % 7;
+    return static_cast<int>((h + 5) % 7) + 1;  // h: 0 = Saturday
+}
+
+int WeeksInYear(std::int64_t year) {
+    const int jan1 = ReferenceWeekday(year, 1, 1);
+    const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+    return jan1 == 4 || (leap && jan1 == 3) ? 53 : 52;
+}
+
+ReferenceWeek ReferenceIsoWeek(std::int64_t unixDays) {
+    const reference::Date date = reference::DateOfUnixDays(unixDays);
+    const int weekday = ReferenceWeekday(date.year, date.month, date.day);
+    std::int64_t year = date.year;
+    int week = (date.dayOfYear + 1 - weekday + 10) / 7;
+    if (week < 1) {
+        --year;
+        week = WeeksInYear(year);
+    } else if (week > WeeksInYear(year)) {
+        ++year;
+        week = 1;
+    }
+    return {year, week, weekday};
+}
+
+TEST(InstantFacts, IsoWeeksAtTheirEdges) {
+    struct Case {
+        std::int64_t unixDays;
+        const char16_t* week;
+        int weekday;
+        const char* date;
+    };
+    const Case cases[] = {
+        {17167, u"2016-W52", 7, "2017-01-01, a Sunday, ends 2016's last week"},
+        {13878, u"2008-W01", 1, "2007-12-31, a Monday, opens 2008's first week"},
+        {18627, u"2020-W53", 4, "2020-12-31, in the 53rd week"},
+        {18630, u"2020-W53", 7, "2021-01-03 still in 2020-W53"},
+        {18631, u"2021-W01", 1, "2021-01-04 opens 2021"},
+        {0, u"1970-W01", 4, "1970-01-01, a Thursday"},
+        {19676, u"2023-W46", 3, "2023-11-15, a Wednesday"},
+        {-719528, u"-0001-W52", 6, "0000-01-01, a Saturday, in the last week of year -1"},
+        {-719529, u"-0001-W52", 5, "-0001-12-31"},
+        {2932899, u"+10000-W01", 1, "10000-01-03 opens week 1 of 10000"},
+    };
+    for (const Case& c : cases) {
+        const CivilDay day(c.unixDays);
+        EXPECT_EQ(FormatIsoWeek(IsoWeekOf(day)), c.week) << c.date;
+        EXPECT_EQ(IsoWeekday(day), c.weekday) << c.date;
+    }
+}
+
+TEST(InstantFacts, WeeksAndWeekdaysAgreeWithAnIndependentCalendar) {
+    std::mt19937_64 random(20261207);
+    std::uniform_int_distribution<std::int64_t> anyDay(-106751991168, 106751991167);
+    std::vector<std::int64_t> days;
+    for (std::int64_t d = -800000; d <= 3000000; d += 7919) {
+        days.push_back(d);
+    }
+    for (int i = 0; i < 20000; ++i) {
+        days.push_back(anyDay(random));
+    }
+    for (const std::int64_t end : {-106751991168LL, 106751991167LL}) {
+        for (std::int64_t d = end - 400; d <= end + 400; ++d) {
+            if (d >= -106751991168 && d <= 106751991167) {
+                days.push_back(d);
+            }
+        }
+    }
+    for (const std::int64_t d : days) {
+        const ReferenceWeek expected = ReferenceIsoWeek(d);
+        const IsoWeek week = IsoWeekOf(CivilDay(d));
+        ASSERT_EQ(week.year, expected.year) << d;
+        ASSERT_EQ(week.week, expected.week) << d;
+        ASSERT_EQ(IsoWeekday(CivilDay(d)), expected.weekday) << d;
+    }
+}
+
+// GNU date's %G-W%V (ISO week), %u (weekday) and %j (day of the year) for a
+// sample of instants.
+TEST(InstantFacts, WeeksAgreeWithGnuDate) {
+    std::mt19937_64 random(7);
+    std::uniform_int_distribution<std::int64_t> seconds(-62135596800, 253402300799);  // 1..9999
+    int checked = 0;
+    for (int i = 0; i < 60; ++i) {
+        const std::int64_t s = seconds(random);
+        const std::string command =
+            "date -u -d @" + std::to_string(s) + " +%G-W%V/%u/%j 2>/dev/null";
+        FILE* pipe = popen(command.c_str(), "r");
+        ASSERT_NE(pipe, nullptr);
+        char line[64] = {};
+        const bool read = std::fgets(line, sizeof line, pipe) != nullptr;
+        pclose(pipe);
+        if (!read) {
+            continue;
+        }
+        std::string text(line);
+        text.erase(text.find_last_not_of('\n') + 1);
+        const CivilDay day(s >= 0 ? s / 86400 : -((-s + 86399) / 86400));
+        const std::u16string week = FormatIsoWeek(IsoWeekOf(day));
+        const std::string mine = std::string(week.begin(), week.end()) + '/' +
+                                 std::to_string(IsoWeekday(day)) + '/' +
+                                 std::to_string(1000 + SplitCivilDay(day).dayOfYear + 1).substr(1);
+        EXPECT_EQ(mine, text) << "@" << s;
+        ++checked;
+    }
+    EXPECT_EQ(checked, 60) << "GNU date answered every instant";
+}
+
+TEST(InstantFacts, IsoTextsWithTheZonesOffsetOrZ) {
+    using L = std::numeric_limits<std::int64_t>;
+    struct Case {
+        std::int64_t ms;
+        ZoneIndex zone;
+        bool withMs;
+        const char16_t* inZone;
+        const char16_t* utc;
+    };
+    const Case cases[] = {
+        {1700000000123, 20, true, u"2023-11-15T06:13:20.123+08:00", u"2023-11-14T22:13:20.123Z"},
+        {1700000000123, 0, false, u"2023-11-14T10:13:20-12:00", u"2023-11-14T22:13:20Z"},
+        {1700000000123, 12, true, u"2023-11-14T22:13:20.123+00:00", u"2023-11-14T22:13:20.123Z"},
+        {-1, 24, true, u"1970-01-01T11:59:59.999+12:00", u"1969-12-31T23:59:59.999Z"},
+        {-1500, 12, false, u"1969-12-31T23:59:58+00:00", u"1969-12-31T23:59:58Z"},
+        {-62167219200000, 12, false, u"0000-01-01T00:00:00+00:00", u"0000-01-01T00:00:00Z"},
+        {-62167219200001, 12, true, u"-0001-12-31T23:59:59.999+00:00",
+         u"-0001-12-31T23:59:59.999Z"},
+        {253402300800000, 12, false, u"+10000-01-01T00:00:00+00:00", u"+10000-01-01T00:00:00Z"},
+        {1700000000123456789, 20, true, u"+53872825-06-19T16:30:56.789+08:00",
+         u"+53872825-06-19T08:30:56.789Z"},
+        {L::max(), 12, true, u"+292278994-08-17T07:12:55.807+00:00",
+         u"+292278994-08-17T07:12:55.807Z"},
+        {L::min(), 12, true, u"-292275055-05-16T16:47:04.192+00:00",
+         u"-292275055-05-16T16:47:04.192Z"},
+        {0, -1, true, u"1970-01-01T00:00:00.000+00:00", u"1970-01-01T00:00:00.000Z"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(IsoDateTime(c.ms, c.zone, c.withMs), c.inZone) << c.ms;
+        EXPECT_EQ(IsoDateTimeUtc(c.ms, c.withMs), c.utc) << c.ms;
+    }
+}
+
+TEST(InstantFacts, ElapsedInTheLargestUnitThatFits) {
+    using U = ElapsedTime::Unit;
+    using L = std::numeric_limits<std::int64_t>;
+    constexpr std::int64_t kNow = 1765000000000;
+    constexpr std::int64_t kYear = 31556952000;
+    struct Case {
+        std::int64_t then;
+        U unit;
+        std::uint64_t count;
+        bool future;
+    };
+    const Case cases[] = {
+        {kNow, U::Now, 0, false},
+        {kNow - 999, U::Now, 0, false},
+        {kNow + 999, U::Now, 0, true},
+        {kNow - 1000, U::Second, 1, false},
+        {kNow + 59999, U::Second, 59, true},
+        {kNow - 60000, U::Minute, 1, false},
+        {kNow + 3 * 60000 + 5, U::Minute, 3, true},
+        {kNow - 3600000, U::Hour, 1, false},
+        {kNow + 23 * 3600000, U::Hour, 23, true},
+        {kNow - kDay, U::Day, 1, false},
+        {kNow + 30 * kDay, U::Day, 30, true},
+        {kNow - kYear / 12, U::Month, 1, false},
+        {kNow + 11 * (kYear / 12), U::Month, 11, true},
+        {kNow - 2 * kYear, U::Year, 2, false},
+        {kNow + kYear, U::Year, 1, true},
+        {L::min(), U::Year, 292277080, false},
+        {L::max(), U::Year, 292276968, true},
+    };
+    for (const Case& c : cases) {
+        const ElapsedTime elapsed = Elapsed(c.then, kNow);
+        EXPECT_EQ(elapsed.unit, c.unit) << c.then;
+        EXPECT_EQ(elapsed.count, c.count) << c.then;
+        EXPECT_EQ(elapsed.future, c.future) << c.then;
+    }
+    EXPECT_EQ(Elapsed(L::min(), L::max()).count, 584554049u) << "the widest span, no overflow";
+}
+
+}  // namespace
+}  // namespace tickwright
