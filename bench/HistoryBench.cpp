@@ -50,10 +50,12 @@ public:
     }
     ~ShownHistory() { m_dialog.ReportSetModel(kList, nullptr); }
 
+    // As a page adds one: the texts and the instant.
     void AddRow(int i) {
-        m_history.AddHistoryRecord(
-            12, u"17000000" + std::u16string(1, static_cast<char16_t>(u'0' + i % 10)) + u"0000", 20,
-            u"2023-11-15 06:13:20.000");
+        m_history.AddConversion(
+            {12, u"17000000" + std::u16string(1, static_cast<char16_t>(u'0' + i % 10)) + u"0000",
+             20, u"2023-11-15 06:13:20.000",
+             ConversionInstant{1700000000000, Precision::Milliseconds, 20, 1700000000000}});
     }
     HistoryList& History() { return m_history; }
     QWidget* ListViewport() {
@@ -184,6 +186,19 @@ void BM_RepaintLongAgainstShortRows(benchmark::State& state) {
     state.counters["long_ms"] = longMs / n;
     state.counters["long_over_short"] = longMs / shortMs;
 }
+// Building one row's hint, as the list asks for it when the pointer rests on
+// the row: a row that needs no unit lines, and one that offers them.
+void BM_RowHint(benchmark::State& state) {
+    HistoryList history;
+    const std::int64_t value = state.range(0);
+    history.AddConversion(
+        {12, u"text", 20, u"text", ConversionInstant{value, Precision::Milliseconds, 20, value}});
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(history.RowHint(0));
+    }
+}
+BENCHMARK(BM_RowHint)->Arg(1700000000123)->Arg(1700000000123456789);
+
 BENCHMARK(BM_RepaintLongAgainstShortRows)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 }  // namespace

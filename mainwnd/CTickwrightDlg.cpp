@@ -83,6 +83,10 @@ void CTickwrightDlg::AddHistoryRecord(std::uint32_t inputZone, std::u16string in
     m_historyList.AddHistoryRecord(inputZone, std::move(input), outputZone, std::move(output));
 }
 
+void CTickwrightDlg::Record(const ConversionRecord& record) {
+    m_historyList.AddConversion(record);
+}
+
 void CTickwrightDlg::ClearHistory() {
     m_historyList.ClearHistory();
 }
@@ -131,13 +135,36 @@ void CTickwrightDlg::OnInitMenu() {
 }
 
 void CTickwrightDlg::OnNMRclickHistory(int row, int) {
-    const int chosen =
-        TrackPopupMenu({{res::IDM_COPY_ROW, ui::LoadString(res::IDS_COPY_ROW)},
-                        {res::IDM_COPY_OUTPUT, ui::LoadString(res::IDS_COPY_OUTPUT)}});
+    const int chosen = TrackPopupMenu(
+        {{res::IDM_COPY_ROW, ui::LoadString(res::IDS_COPY_ROW)},
+         {res::IDM_COPY_OUTPUT, ui::LoadString(res::IDS_COPY_OUTPUT)},
+         {0,
+          ui::LoadString(res::IDS_COPY_AS),
+          {{res::IDM_COPY_AS_ISO_ZONE, ui::LoadString(res::IDS_COPY_AS_ISO_ZONE)},
+           {res::IDM_COPY_AS_ISO_UTC, ui::LoadString(res::IDS_COPY_AS_ISO_UTC)},
+           {res::IDM_COPY_AS_UNIX_SECONDS, ui::LoadString(res::IDS_COPY_AS_UNIX_SECONDS)},
+           {res::IDM_COPY_AS_UNIX_MS, ui::LoadString(res::IDS_COPY_AS_UNIX_MS)}}}});
     if (chosen == res::IDM_COPY_ROW) {
         ReportCopyRow(res::IDC_HISTORY, row);
     } else if (chosen == res::IDM_COPY_OUTPUT) {
         ReportCopyCell(res::IDC_HISTORY, row, static_cast<int>(HistoryColumn::Output));
+    } else if (chosen >= res::IDM_COPY_AS_ISO_ZONE && chosen <= res::IDM_COPY_AS_UNIX_MS) {
+        CopyRowsAs(row, static_cast<CopyAs>(chosen - res::IDM_COPY_AS_ISO_ZONE));
+    }
+}
+
+void CTickwrightDlg::CopyRowsAs(int row, CopyAs kind) {
+    std::u16string lines;
+    for (const int acted : ReportRowsActedOn(res::IDC_HISTORY, row)) {
+        if (const std::optional<HistoryInstant> instant = m_historyList.InstantOf(acted)) {
+            if (!lines.empty()) {
+                lines += u'\n';
+            }
+            lines += CopyAsText(*instant, kind);
+        }
+    }
+    if (!lines.empty()) {
+        SetClipboardText(lines);
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include "app/resources/ResourceIds.h"
 #include "app/ui/Dialog.h"
+#include "mainwnd/HistoryHint.h"
 #include "mainwnd/HistoryList.h"
 #include "pages/DlgAdvance.h"
 #include "pages/DlgSimple.h"
@@ -31,6 +32,8 @@ public:
     Precision GetPrecision() const override;
     void AddHistoryRecord(std::uint32_t inputZone, std::u16string input, std::uint32_t outputZone,
                           std::u16string output) override;
+    // A page's conversion: the row, and the instant the history keeps with it.
+    void Record(const ConversionRecord& record) override;
 
     void ClearHistory();
     HistoryRecord GetHistoryRecord(int row) const;
@@ -45,8 +48,12 @@ public:
     void OnBnClickedClear();
     void OnTimer(int id);
     void OnNMDblclkHistory(int row, int column);
-    // The history list's shortcut menu on a row: copy the row, or its output.
+    // The history list's shortcut menu on a row: copy the row, its output,
+    // or its instant in another form ("复制为"); with the row part of a
+    // selection, every selected row.
     void OnNMRclickHistory(int row, int column);
+    // Each acted-on row's instant as `kind`, a line each, on the clipboard.
+    void CopyRowsAs(int row, CopyAs kind);
     // Before the window menu opens: exporting needs rows to export.
     void OnInitMenu();
     // Asks where, then writes every row as CSV; tells the user if it failed.

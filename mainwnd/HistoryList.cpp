@@ -1,5 +1,6 @@
 #include "mainwnd/HistoryList.h"
 
+#include "core/Clock.h"
 #include "core/Zones.h"
 
 namespace tickwright {
@@ -15,10 +16,22 @@ std::u16string ZoneNameOf(std::uint32_t zone) {
 
 void HistoryList::AddHistoryRecord(std::uint32_t inputZone, std::u16string input,
                                    std::uint32_t outputZone, std::u16string output) {
-    HistoryRecord record{
-        ZoneNameOf(inputZone), std::move(input), ZoneNameOf(outputZone), std::move(output), {}};
+    Add({{ZoneNameOf(inputZone), std::move(input), ZoneNameOf(outputZone), std::move(output), {}},
+         std::nullopt});
+}
+
+void HistoryList::AddConversion(ConversionRecord record) {
+    Add({{ZoneName(record.inputZone),
+          std::move(record.input),
+          ZoneName(record.outputZone),
+          std::move(record.output),
+          {}},
+         HistoryInstant{record.instant, record.inputZone, record.outputZone}});
+}
+
+void HistoryList::Add(Row row) {
     NotifyBeginInsertAtTop();
-    m_oldestFirst.push_back(std::move(record));
+    m_oldestFirst.push_back(std::move(row));
     NotifyEndInsertAtTop();
 }
 
@@ -30,15 +43,28 @@ void HistoryList::ClearHistory() {
 }
 
 HistoryRecord HistoryList::GetHistoryRecord(int row) const {
-    const HistoryRecord* record = Find(row);
-    return record != nullptr ? *record : HistoryRecord{};
+    const Row* found = Find(row);
+    return found != nullptr ? found->record : HistoryRecord{};
+}
+
+std::optional<HistoryInstant> HistoryList::InstantOf(int row) const {
+    const Row* found = Find(row);
+    return found != nullptr ? found->instant : std::nullopt;
+}
+
+std::u16string HistoryList::RowHint(int row) const {
+    const Row* found = Find(row);
+    if (found == nullptr || !found->instant) {
+        return {};
+    }
+    return HistoryHint(*found->instant, ReadClockTicks() / 10000);
 }
 
 void HistoryList::SetHistoryNote(int row, std::u16string note) {
     if (row < 0 || row >= RowCount()) {
         return;
     }
-    m_oldestFirst[StorageIndex(row)].Note = std::move(note);
+    m_oldestFirst[StorageIndex(row)].record.Note = std::move(note);
     NotifyCellChanged(row, static_cast<int>(HistoryColumn::Note));
 }
 
@@ -47,14 +73,14 @@ int HistoryList::RowCount() const {
 }
 
 std::u16string_view HistoryList::CellText(int row, int column) const {
-    const HistoryRecord* record = Find(row);
-    if (record == nullptr || column < 0 || column >= kHistoryColumnCount) {
+    const Row* found = Find(row);
+    if (found == nullptr || column < 0 || column >= kHistoryColumnCount) {
         return {};
     }
-    return ColumnText(*record, static_cast<HistoryColumn>(column));
+    return ColumnText(found->record, static_cast<HistoryColumn>(column));
 }
 
-const HistoryRecord* HistoryList::Find(int row) const {
+const HistoryList::Row* HistoryList::Find(int row) const {
     if (row < 0 || row >= RowCount()) {
         return nullptr;
     }

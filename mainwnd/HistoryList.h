@@ -5,11 +5,14 @@
 // however many there are; row 0 is always the newest.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/ui/ReportModel.h"
 #include "core/HistoryRecord.h"
+#include "mainwnd/HistoryHint.h"
+#include "pages/ConversionRecord.h"
 
 namespace tickwright {
 
@@ -20,19 +23,32 @@ public:
     // -1 among them) reads "UTC_UNKNOWN" by ZoneName's own range check.
     void AddHistoryRecord(std::uint32_t inputZone, std::u16string input, std::uint32_t outputZone,
                           std::u16string output);
+    // The same row for a conversion, which also keeps the instant it stands
+    // for (not a column: the hint and "复制为" read it).
+    void AddConversion(ConversionRecord record);
     void ClearHistory();
     // The five texts of a row; an empty record for a row that does not exist.
     HistoryRecord GetHistoryRecord(int row) const;
     void SetHistoryNote(int row, std::u16string note);
 
+    // The instant a row stands for; none for a row added by its texts alone.
+    std::optional<HistoryInstant> InstantOf(int row) const;
+
     int RowCount() const override;
     std::u16string_view CellText(int row, int column) const override;
+    // The row's hint, with "now" read from the clock as it is shown.
+    std::u16string RowHint(int row) const override;
 
 private:
-    const HistoryRecord* Find(int row) const;
+    struct Row {
+        HistoryRecord record;
+        std::optional<HistoryInstant> instant;
+    };
+    void Add(Row row);
+    const Row* Find(int row) const;
     std::size_t StorageIndex(int row) const;  // row must exist
 
-    std::vector<HistoryRecord> m_oldestFirst;
+    std::vector<Row> m_oldestFirst;
 };
 
 }  // namespace tickwright

@@ -21,14 +21,18 @@ OutputSide OutputOf(std::int64_t ms, ZoneIndex inputZone, ZoneIndex outputZone,
 
 FromTimestampResult ComputeFromTimestamp(std::u16string_view timestampText, ZoneIndex inputZone,
                                          ZoneIndex outputZone, Precision precision) {
-    const std::int64_t ms = MsFromTimestamp(ParseTimestampText(timestampText), precision);
+    const std::int64_t value = ParseTimestampText(timestampText);
+    const std::int64_t ms = MsFromTimestamp(value, precision);
     const CivilDateTime input = TimestampToCivil(ms);
     FromTimestampResult result;
     result.inputDate = FormatCivilDay(input.day);
     result.inputTime = FormatTimeOfDay(input.time, ShowsMilliseconds(precision));
     result.output = OutputOf(ms, inputZone, outputZone, precision);
-    result.record = {inputZone, std::u16string(timestampText), outputZone,
-                     result.output.date + u' ' + result.output.time};
+    result.record = {inputZone,
+                     std::u16string(timestampText),
+                     outputZone,
+                     result.output.date + u' ' + result.output.time,
+                     {ShiftToZone(ms, inputZone, kUtcZone), precision, outputZone, value}};
     return result;
 }
 
@@ -45,8 +49,11 @@ FromDateTimeResult ComputeFromDateTime(std::u16string_view dateText, std::u16str
     const std::int64_t ms = CalendarToTimestamp(input.date, input.time);
     result.inputTimestamp = FormatTimestamp(TimestampFromMs(ms, precision));
     result.output = OutputOf(ms, inputZone, outputZone, precision);
-    result.record = {inputZone, std::u16string(dateText) + u' ' + result.effectiveTime, outputZone,
-                     result.output.date + u' ' + result.output.time};
+    result.record = {inputZone,
+                     std::u16string(dateText) + u' ' + result.effectiveTime,
+                     outputZone,
+                     result.output.date + u' ' + result.output.time,
+                     {ShiftToZone(ms, inputZone, kUtcZone), precision, outputZone, std::nullopt}};
     return result;
 }
 

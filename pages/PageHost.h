@@ -24,7 +24,9 @@ public:
     virtual void AddHistoryRecord(std::uint32_t inputZone, std::u16string input,
                                   std::uint32_t outputZone, std::u16string output) = 0;
 
-    void Record(const ConversionRecord& record) {
+    // A conversion's row; a host that keeps each row's instant takes the
+    // whole record, any other its four texts.
+    virtual void Record(const ConversionRecord& record) {
         AddHistoryRecord(static_cast<std::uint32_t>(record.inputZone), record.input,
                          static_cast<std::uint32_t>(record.outputZone), record.output);
     }

@@ -14,6 +14,12 @@ inline constexpr int IDS_ABOUTBOX = 101;
 inline constexpr int IDS_EXPORT_HISTORY = 102;  // the window-menu item that exports the history
 inline constexpr int IDS_COPY_ROW = 103;        // the history list's shortcut menu
 inline constexpr int IDS_COPY_OUTPUT = 104;
+// "复制为" and its items, in the order of the IDM_COPY_AS_ commands.
+inline constexpr int IDS_COPY_AS = 105;
+inline constexpr int IDS_COPY_AS_ISO_ZONE = 106;
+inline constexpr int IDS_COPY_AS_ISO_UTC = 107;
+inline constexpr int IDS_COPY_AS_UNIX_SECONDS = 108;
+inline constexpr int IDS_COPY_AS_UNIX_MS = 109;
 inline constexpr int IDD_TICKWRIGHT_DIALOG = 102;
 inline constexpr int IDR_MAINFRAME = 128;  // the application icon
 inline constexpr int IDD_SIMPLE = 131;
@@ -27,6 +33,12 @@ inline constexpr int IDM_EXPORT_HISTORY = 0x0020;
 // The history list's shortcut menu: copy the row, copy its output.
 inline constexpr int IDM_COPY_ROW = 32771;
 inline constexpr int IDM_COPY_OUTPUT = 32772;
+// "复制为": the row's instant as ISO 8601 in its zone or in UTC, as Unix
+// seconds or milliseconds; consecutive, in that order.
+inline constexpr int IDM_COPY_AS_ISO_ZONE = 32773;
+inline constexpr int IDM_COPY_AS_ISO_UTC = 32774;
+inline constexpr int IDM_COPY_AS_UNIX_SECONDS = 32775;
+inline constexpr int IDM_COPY_AS_UNIX_MS = 32776;
 
 // A control no code addresses: labels and frames.
 inline constexpr int IDC_STATIC = -1;

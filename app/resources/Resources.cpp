@@ -208,6 +208,11 @@ void RegisterResources() {
     RegisterString(IDS_EXPORT_HISTORY, u"导出历史记录(&E)...");
     RegisterString(IDS_COPY_ROW, u"复制(&C)");
     RegisterString(IDS_COPY_OUTPUT, u"复制输出内容(&O)");
+    RegisterString(IDS_COPY_AS, u"复制为(&A)");
+    RegisterString(IDS_COPY_AS_ISO_ZONE, u"ISO 8601 (本行时区)");
+    RegisterString(IDS_COPY_AS_ISO_UTC, u"ISO 8601 (UTC)");
+    RegisterString(IDS_COPY_AS_UNIX_SECONDS, u"Unix 秒");
+    RegisterString(IDS_COPY_AS_UNIX_MS, u"Unix 毫秒");
     RegisterIcon(IDR_MAINFRAME, {{u":/icons/tickwright-16.png", 16},
                                  {u":/icons/tickwright-24.png", 24},
                                  {u":/icons/tickwright-32.png", 32},

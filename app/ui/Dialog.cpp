@@ -2,8 +2,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QCursor>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -343,6 +345,19 @@ void Dialog::ReportCopyRow(int id, int row) {
     }
 }
 
+std::vector<int> Dialog::ReportRowsActedOn(int id, int row) const {
+    auto* view = ControlAs<ReportView>(*this, id);
+    if (view == nullptr || row < 0) {
+        return {};
+    }
+    const QList<int> rows = view->RowsActedOn(row);
+    return std::vector<int>(rows.begin(), rows.end());
+}
+
+void Dialog::SetClipboardText(std::u16string_view text) {
+    QGuiApplication::clipboard()->setText(ToQString(text));
+}
+
 void Dialog::ReportCopyCell(int id, int row, int column) {
     if (auto* view = ControlAs<ReportView>(*this, id); view != nullptr && row >= 0) {
         view->CopyColumn(view->RowsActedOn(row), column);
@@ -411,6 +426,22 @@ bool Dialog::IsWindowMenuItemEnabled(int command) const {
     return action != nullptr && action->isEnabled();
 }
 
+namespace {
+
+void AddMenuItems(QMenu& menu, const std::vector<Dialog::MenuItem>& items) {
+    for (const Dialog::MenuItem& item : items) {
+        if (item.submenu.empty()) {
+            menu.addAction(ToQString(item.text))->setData(item.command);
+            continue;
+        }
+        QMenu* submenu = menu.addMenu(ToQString(item.text));
+        submenu->setFont(menu.font());
+        AddMenuItems(*submenu, item.submenu);
+    }
+}
+
+}  // namespace
+
 int Dialog::TrackPopupMenu(const std::vector<MenuItem>& items) {
     if (m_window == nullptr) {
         return 0;
@@ -418,9 +449,7 @@ int Dialog::TrackPopupMenu(const std::vector<MenuItem>& items) {
     QMenu menu(m_window.get());
     menu.setObjectName(QStringLiteral("popupMenu"));
     menu.setFont(ShellFont());
-    for (const MenuItem& item : items) {
-        menu.addAction(ToQString(item.text))->setData(item.command);
-    }
+    AddMenuItems(menu, items);
     const QAction* chosen = menu.exec(QCursor::pos());
     return chosen != nullptr ? chosen->data().toInt() : 0;
 }

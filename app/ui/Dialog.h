@@ -91,6 +91,11 @@ public:
     // each, top first.
     void ReportCopyRow(int id, int row);
     void ReportCopyCell(int id, int row, int column);
+    // What a command on `row` acts on: every selected row, top first, when
+    // `row` is one of them, else `row` alone.
+    std::vector<int> ReportRowsActedOn(int id, int row) const;
+    // Plain text on the clipboard.
+    static void SetClipboardText(std::u16string_view text);
 
     // Timers deliver Notification::Timer with the id until killed.
     void SetTimer(int id, int milliseconds);
@@ -110,8 +115,9 @@ public:
     // A shortcut menu at the mouse pointer, run until an item is chosen or
     // it is dismissed; the chosen item's command, or 0.
     struct MenuItem {
-        int command = 0;
+        int command = 0;  // ignored for an item that opens a submenu
         std::u16string text;
+        std::vector<MenuItem> submenu = {};
     };
     int TrackPopupMenu(const std::vector<MenuItem>& items);
 

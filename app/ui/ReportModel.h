@@ -5,6 +5,7 @@
 // rows and cells only, and tells the list what changed so that a change costs
 // what it touches, not what the list holds.
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -31,6 +32,9 @@ public:
     virtual int RowCount() const = 0;
     // Text of a cell; empty for a column the model does not have.
     virtual std::u16string_view CellText(int row, int column) const = 0;
+    // A row's hint: its cells' tooltip and accessible description. Asked
+    // when it is shown; empty for none.
+    virtual std::u16string RowHint(int) const { return {}; }
 
     void AddObserver(ReportObserver* observer);
     void RemoveObserver(ReportObserver* observer);

@@ -45,6 +45,10 @@ QVariant ReportModelAdapter::data(const QModelIndex& index, int role) const {
     if (m_model == nullptr || !index.isValid()) {
         return {};
     }
+    if (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole) {
+        const std::u16string hint = m_model->RowHint(index.row());
+        return hint.empty() ? QVariant() : QVariant(ToQString(hint));
+    }
     const std::u16string_view text = m_model->CellText(index.row(), index.column());
     if (role == Qt::EditRole) {
         return ToQString(text);

@@ -102,6 +102,16 @@ void ReportView::SetRightClickHandler(std::function<bool(int, int)> handler) {
 }
 
 void ReportView::keyPressEvent(QKeyEvent* event) {
+    // The menu key and Shift+F10 open the shortcut menu on the current row.
+    const bool menuKey = event->key() == Qt::Key_Menu && event->modifiers() == Qt::NoModifier;
+    const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
+    if ((menuKey || shiftF10) && currentIndex().isValid()) {
+        const QPoint at = visualRect(currentIndex()).center();
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, viewport()->mapToGlobal(at));
+        contextMenuEvent(&menu);
+        event->accept();
+        return;
+    }
     if (event->matches(QKeySequence::Copy)) {
         QList<int> rows = SelectedRows();
         if (rows.isEmpty() && currentIndex().isValid()) {
@@ -117,7 +127,7 @@ void ReportView::keyPressEvent(QKeyEvent* event) {
 }
 
 void ReportView::contextMenuEvent(QContextMenuEvent* event) {
-    // The menu key asks about the current row; the mouse about the row under it.
+    // The keyboard asks about the current row; the mouse about the row under it.
     const QModelIndex hit = event->reason() == QContextMenuEvent::Keyboard
                                 ? currentIndex()
                                 : indexAt(viewport()->mapFromGlobal(event->globalPos()));

@@ -1,0 +1,118 @@
+#include "mainwnd/HistoryHint.h"
+
+#include <array>
+
+#include "core/Calendar.h"
+#include "core/InstantFacts.h"
+#include "core/Timestamp.h"
+
+namespace tickwright {
+
+namespace {
+
+constexpr std::array<std::u16string_view, 7> kWeekdays = {
+    u"星期一", u"星期二", u"星期三", u"星期四", u"星期五", u"星期六", u"星期日"};
+
+std::u16string RelativeText(std::int64_t then, std::int64_t now) {
+    using Unit = ElapsedTime::Unit;
+    const ElapsedTime elapsed = Elapsed(then, now);
+    std::u16string_view unit;
+    switch (elapsed.unit) {
+        case Unit::Now:
+            return u"刚才";
+        case Unit::Second:
+            unit = u"秒";
+            break;
+        case Unit::Minute:
+            unit = u"分钟";
+            break;
+        case Unit::Hour:
+            unit = u"小时";
+            break;
+        case Unit::Day:
+            unit = u"天";
+            break;
+        case Unit::Month:
+            unit = u"个月";
+            break;
+        case Unit::Year:
+            unit = u"年";
+            break;
+    }
+    return FormatTimestamp(static_cast<std::int64_t>(elapsed.count)) + u' ' + std::u16string(unit) +
+           (elapsed.future ? u"后" : u"前");
+}
+
+bool IsInParsedYears(std::int64_t year) {
+    return year >= 1900 && year <= 9999;
+}
+
+std::int64_t FloorDiv(std::int64_t value, std::int64_t divisor) {
+    const std::int64_t quotient = value / divisor;
+    return value % divisor < 0 ? quotient - 1 : quotient;
+}
+
+// The same digits read as each unit, on the input zone's clock, shown on the
+// row's: a line for each reading that lands inside 1900..9999. The row's own
+// reading never does (that is when these lines are asked for).
+std::u16string OtherUnitLines(const HistoryInstant& row, std::int64_t value) {
+    struct Reading {
+        std::u16string_view label;
+        std::int64_t wallMs;
+        bool withMs;
+    };
+    const Reading readings[] = {
+        {u"若按秒计：", MsFromTimestamp(value, Precision::Seconds), false},
+        {u"若按毫秒计：", value, true},
+        {u"若按微秒计：", FloorDiv(value, 1000), true},
+        {u"若按纳秒计：", FloorDiv(value, 1000000), true},
+    };
+    std::u16string lines;
+    for (const Reading& reading : readings) {
+        const CivilDateTime shown =
+            TimestampToCivil(ShiftToZone(reading.wallMs, row.inputZone, row.outputZone));
+        if (!IsInParsedYears(DateOf(shown.day).year)) {
+            continue;
+        }
+        lines += u'\n' + std::u16string(reading.label) + FormatCivilDay(shown.day) + u' ' +
+                 FormatTimeOfDay(shown.time, reading.withMs);
+    }
+    return lines;
+}
+
+}  // namespace
+
+std::u16string HistoryHint(const HistoryInstant& row, std::int64_t nowMs) {
+    const ConversionInstant& instant = row.instant;
+    const CivilDay day = TimestampToCivil(ShiftToZone(instant.unixMs, kUtcZone, instant.zone)).day;
+    const IsoWeek week = IsoWeekOf(day);
+    std::u16string hint =
+        u"ISO 8601：" + CopyAsText(row, CopyAs::IsoInZone) + u"\nUTC：" +
+        CopyAsText(row, CopyAs::IsoUtc) + u"\nUnix 秒：" + CopyAsText(row, CopyAs::UnixSeconds) +
+        u"\nUnix 毫秒：" + CopyAsText(row, CopyAs::UnixMilliseconds) + u'\n' +
+        std::u16string(kWeekdays[static_cast<std::size_t>(IsoWeekday(day) - 1)]) + u"，" +
+        FormatIsoWeek(week) + u"，当年第 " + FormatTimestamp(SplitCivilDay(day).dayOfYear + 1) +
+        u" 天\n距今：" + RelativeText(instant.unixMs, nowMs);
+    if (instant.typedValue && !IsInParsedYears(DateOf(day).year)) {
+        hint += OtherUnitLines(row, *instant.typedValue);
+    }
+    return hint;
+}
+
+std::u16string CopyAsText(const HistoryInstant& row, CopyAs kind) {
+    const ConversionInstant& instant = row.instant;
+    const bool withMs = ShowsMilliseconds(instant.precision);
+    switch (kind) {
+        case CopyAs::IsoInZone:
+            return IsoDateTime(instant.unixMs, instant.zone, withMs);
+        case CopyAs::IsoUtc:
+            return IsoDateTimeUtc(instant.unixMs, withMs);
+        case CopyAs::UnixSeconds:
+            return FormatTimestamp(TimestampFromMs(instant.unixMs, Precision::Seconds));
+        case CopyAs::UnixMilliseconds:
+            break;
+    }
+    return FormatTimestamp(instant.unixMs);
+}
+
+}  // namespace tickwright

@@ -1,0 +1,301 @@
+// What a history row offers beyond its texts: the hint (tooltip and
+// accessible description) and "复制为", for rows of both pages and of
+// "当前时间", with "now" fixed through the clock.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemModel>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QTableView>
+#include <QTimer>
+
+#include "app/ui/MainWindow.h"
+#include "mainwnd/CTickwrightDlg.h"
+#include "mainwnd/HistoryHint.h"
+#include "pages/AdvancedConversion.h"
+#include "pages/SimpleConversion.h"
+#include "tests/pages/PageTestHost.h"
+#include "tests/ui/GuiTestSupport.h"
+
+namespace tickwright {
+namespace {
+
+constexpr Precision kMs = Precision::Milliseconds;
+constexpr Precision kS = Precision::Seconds;
+constexpr std::int64_t kYear = 31556952000;
+
+HistoryInstant InstantOf(const ConversionRecord& record) {
+    return {record.instant, record.inputZone, record.outputZone};
+}
+
+std::u16string Lines(std::initializer_list<std::u16string_view> lines) {
+    std::u16string text;
+    for (const std::u16string_view line : lines) {
+        text += (text.empty() ? u"" : u"\n") + std::u16string(line);
+    }
+    return text;
+}
+
+TEST(HistoryHint, OfRowsFromBothPagesInEitherPrecision) {
+    struct Case {
+        ConversionRecord record;
+        std::int64_t now;
+        std::u16string hint;
+        const char* why;
+    };
+    const Case cases[] = {
+        {ConvertToDateTime(u"1700000000123", 20, kMs).record, 1700000000123 + 2 * kYear,
+         Lines({u"ISO 8601：2023-11-15T06:13:20.123+08:00", u"UTC：2023-11-14T22:13:20.123Z",
+                u"Unix 秒：1700000000", u"Unix 毫秒：1700000000123",
+                u"星期三，2023-W46，当年第 319 天", u"距今：2 年前"}),
+         "simple page, timestamp to date, ms"},
+        {ConvertToDateTime(u"1700000000", 20, kS).record, 1700000000000 - 3 * 60000,
+         Lines({u"ISO 8601：2023-11-15T06:13:20+08:00", u"UTC：2023-11-14T22:13:20Z",
+                u"Unix 秒：1700000000", u"Unix 毫秒：1700000000000",
+                u"星期三，2023-W46，当年第 319 天", u"距今：3 分钟后"}),
+         "simple page under 秒: no milliseconds in the ISO texts"},
+        {ConvertToTimestamp(u"1985-01-01", u"15:25:35.001", 20, kMs).record, 473412335001,
+         Lines({u"ISO 8601：1985-01-01T15:25:35.001+08:00", u"UTC：1985-01-01T07:25:35.001Z",
+                u"Unix 秒：473412335", u"Unix 毫秒：473412335001", u"星期二，1985-W01，当年第 1 天",
+                u"距今：刚才"}),
+         "simple page, date to timestamp: the input zone's offset"},
+        {ComputeFromTimestamp(u"0", 12, 20, kMs).record, 0,
+         Lines({u"ISO 8601：1970-01-01T08:00:00.000+08:00", u"UTC：1970-01-01T00:00:00.000Z",
+                u"Unix 秒：0", u"Unix 毫秒：0", u"星期四，1970-W01，当年第 1 天", u"距今：刚才"}),
+         "advanced page from a timestamp: the output zone's offset"},
+        {ComputeFromDateTime(u"1985-01-01", u"15:25:35.001", 20, 12, kS).record, 473412335001,
+         Lines({u"ISO 8601：1985-01-01T07:25:35+00:00", u"UTC：1985-01-01T07:25:35Z",
+                u"Unix 秒：473412335", u"Unix 毫秒：473412335001", u"星期二，1985-W01，当年第 1 天",
+                u"距今：刚才"}),
+         "advanced page from a date under 秒: no ms in the ISO texts, the typed instant kept"},
+        {ConvertToDateTime(u"-1", 12, kMs).record, 0,
+         Lines({u"ISO 8601：1969-12-31T23:59:59.999+00:00", u"UTC：1969-12-31T23:59:59.999Z",
+                u"Unix 秒：-1", u"Unix 毫秒：-1", u"星期三，1970-W01，当年第 365 天",
+                u"距今：刚才"}),
+         "a negative instant: seconds taken toward the past"},
+        {ConvertToDateTime(u"-62167219200000", 12, kMs).record, 0,
+         Lines({u"ISO 8601：0000-01-01T00:00:00.000+00:00", u"UTC：0000-01-01T00:00:00.000Z",
+                u"Unix 秒：-62167219200", u"Unix 毫秒：-62167219200000",
+                u"星期六，-0001-W52，当年第 1 天", u"距今：1970 年前",
+                u"若按微秒计：1968-01-12 11:19:40.800", u"若按纳秒计：1969-12-31 06:43:52.780"}),
+         "year 0, in the last ISO week of year -1"},
+        {ConvertToDateTime(u"9223372036854775807", 12, kMs).record, 0,
+         Lines({u"ISO 8601：+292278994-08-17T07:12:55.807+00:00",
+                u"UTC：+292278994-08-17T07:12:55.807Z", u"Unix 秒：9223372036854775",
+                u"Unix 毫秒：9223372036854775807", u"星期日，+292278994-W33，当年第 229 天",
+                u"距今：292277024 年后", u"若按纳秒计：2262-04-11 23:47:16.854"}),
+         "the top of the 64-bit range"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(HistoryHint(InstantOf(c.record), c.now), c.hint) << c.why;
+    }
+}
+
+// The digits of a timestamp whose date lies outside 1900..9999, read in each
+// other unit: a line for every reading that lands inside those years.
+TEST(HistoryHint, OffersTheUnitsTheDigitsProbablyWere) {
+    struct Case {
+        const char16_t* text;
+        Precision precision;
+        std::vector<std::u16string> lines;
+        const char* why;
+    };
+    const Case cases[] = {
+        {u"1700000000123456789", kMs, {u"若按纳秒计：2023-11-15 06:13:20.123"}, "nanoseconds"},
+        {u"1700000000123456",
+         kMs,
+         {u"若按微秒计：2023-11-15 06:13:20.123", u"若按纳秒计：1970-01-21 00:13:20.000"},
+         "microseconds, and nanoseconds also land in range"},
+        {u"1700000000123",
+         kS,
+         {u"若按毫秒计：2023-11-15 06:13:20.123", u"若按微秒计：1970-01-21 00:13:20.000",
+          u"若按纳秒计：1970-01-01 08:28:20.000"},
+         "milliseconds typed under 秒"},
+        {u"1700000000123", kMs, {}, "in range: no guess"},
+        {u"-1700000000123",
+         kS,
+         {u"若按毫秒计：1916-02-18 09:46:39.877", u"若按微秒计：1969-12-12 15:46:39.999",
+          u"若按纳秒计：1970-01-01 07:31:39.999"},
+         "negative digits read the same way"},
+    };
+    for (const Case& c : cases) {
+        const std::u16string hint =
+            HistoryHint(InstantOf(ConvertToDateTime(c.text, 20, c.precision).record), 0);
+        std::vector<std::u16string> unitLines;
+        for (std::size_t start = 0; start < hint.size();) {
+            const std::size_t end = std::min(hint.find(u'\n', start), hint.size());
+            const std::u16string line = hint.substr(start, end - start);
+            if (line.starts_with(u"若按")) {
+                unitLines.push_back(line);
+            }
+            start = end + 1;
+        }
+        EXPECT_EQ(unitLines, c.lines) << c.why;
+    }
+    EXPECT_EQ(
+        HistoryHint(InstantOf(ConvertToTimestamp(u"9999-12-31", u"23:59:59", 0, kMs).record), 0)
+            .find(u"若按"),
+        std::u16string::npos)
+        << "a typed date is no timestamp to read in another unit";
+}
+
+TEST(HistoryHint, SaysHowFarFromNowInEveryUnitOnBothSides) {
+    const HistoryInstant row = InstantOf(ConvertToDateTime(u"1700000000000", 12, kMs).record);
+    constexpr std::int64_t kThen = 1700000000000;
+    struct Case {
+        std::int64_t now;
+        const char16_t* relative;
+    };
+    const Case cases[] = {
+        {kThen, u"刚才"},
+        {kThen + 999, u"刚才"},
+        {kThen - 999, u"刚才"},
+        {kThen + 5000, u"5 秒前"},
+        {kThen - 5000, u"5 秒后"},
+        {kThen + 3 * 60000, u"3 分钟前"},
+        {kThen - 3 * 60000, u"3 分钟后"},
+        {kThen + 7 * 3600000, u"7 小时前"},
+        {kThen - 7 * 3600000, u"7 小时后"},
+        {kThen + 4 * 86400000LL, u"4 天前"},
+        {kThen - 4 * 86400000LL, u"4 天后"},
+        {kThen + 2 * (kYear / 12), u"2 个月前"},
+        {kThen - 2 * (kYear / 12), u"2 个月后"},
+        {kThen + 2 * kYear, u"2 年前"},
+        {kThen - 2 * kYear, u"2 年后"},
+    };
+    for (const Case& c : cases) {
+        const std::u16string hint = HistoryHint(row, c.now);
+        EXPECT_TRUE(hint.ends_with(u"距今：" + std::u16string(c.relative)))
+            << "now - then = " << c.now - kThen << " ms";
+    }
+}
+
+TEST(HistoryHint, CopyAsTextsOfARow) {
+    const HistoryInstant row = InstantOf(ConvertToDateTime(u"1700000000123", 20, kMs).record);
+    EXPECT_EQ(CopyAsText(row, CopyAs::IsoInZone), u"2023-11-15T06:13:20.123+08:00");
+    EXPECT_EQ(CopyAsText(row, CopyAs::IsoUtc), u"2023-11-14T22:13:20.123Z");
+    EXPECT_EQ(CopyAsText(row, CopyAs::UnixSeconds), u"1700000000");
+    EXPECT_EQ(CopyAsText(row, CopyAs::UnixMilliseconds), u"1700000000123");
+}
+
+// The same in the real main window: the "当前时间" rows, the hint as each
+// cell's tooltip and accessible description, and "复制为" from the menu,
+// opened by the mouse, the menu key and Shift+F10.
+class HistoryHints : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ui::SetMainWindow(&m_main);
+        ASSERT_TRUE(m_main.CreateModeless());
+        testsupport::Activate(ui::WidgetOf(m_main));
+        ASSERT_TRUE(testsupport::WaitUntil([&] {
+            return !m_main.IsTimerRunning(CTickwrightDlg::kStartupTimer) &&
+                   m_main.HistoryRowCount() == 0;
+        }));
+    }
+    void TearDown() override { ui::SetMainWindow(nullptr); }
+    QTableView* List() {
+        return qobject_cast<QTableView*>(ui::ControlWidget(m_main, res::IDC_HISTORY));
+    }
+    QString Data(int row, int column, int role) {
+        return List()->model()->index(row, column).data(role).toString();
+    }
+    // Opens the list's menu with `open` and chooses 复制为's item `item`.
+    void CopyAs(const std::function<void()>& open, int item) {
+        QTimer::singleShot(0, [item] {
+            testsupport::WaitUntil([] { return QApplication::activePopupWidget() != nullptr; });
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            ASSERT_EQ(menu->actions().size(), 3);
+            QMenu* submenu = menu->actions()[2]->menu();
+            ASSERT_NE(submenu, nullptr);
+            EXPECT_EQ(menu->actions()[2]->text(), QStringLiteral("复制为(&A)"));
+            QAction* chosen = submenu->actions()[item];
+            menu->setActiveAction(menu->actions()[2]);
+            testsupport::WaitUntil([&] { return submenu->isVisible(); });
+            submenu->setActiveAction(chosen);
+            QTest::keyClick(submenu, Qt::Key_Return);
+        });
+        open();
+    }
+
+    testsupport::FixedClock m_clock;
+    CTickwrightDlg m_main;
+};
+
+TEST_F(HistoryHints, CurrentTimeRowsCarryTheirInstantAndShowTheHint) {
+    m_main.OnBnClickedCurrentTime();
+    ASSERT_EQ(m_main.HistoryRowCount(), 1);
+    const QString expected = QString::fromStdU16String(
+        Lines({u"ISO 8601：2023-11-15T06:13:20.123+08:00", u"UTC：2023-11-14T22:13:20.123Z",
+               u"Unix 秒：1700000000", u"Unix 毫秒：1700000000123",
+               u"星期三，2023-W46，当年第 319 天", u"距今：刚才"}));
+    for (int column = 0; column < 5; ++column) {
+        EXPECT_EQ(Data(0, column, Qt::ToolTipRole), expected) << column;
+        EXPECT_EQ(Data(0, column, Qt::AccessibleDescriptionRole), expected) << column;
+    }
+    EXPECT_EQ(m_main.GetHistoryRecord(0), (HistoryRecord{u"UTC+00H", u"1700000000123", u"UTC+08H",
+                                                         u"2023-11-15 06:13:20.123", u""}))
+        << "the five texts are as they were";
+    m_main.AddHistoryRecord(12, u"0", 12, u"1970-01-01 00:00:00.000");
+    EXPECT_TRUE(Data(0, 1, Qt::ToolTipRole).isEmpty()) << "a row of texts alone has no hint";
+
+    m_main.OnBnClickedToggleMode();
+    m_main.OnBnClickedCurrentTime();
+    ASSERT_EQ(m_main.HistoryRowCount(), 4) << "two rows on the advanced page";
+    EXPECT_EQ(Data(0, 0, Qt::ToolTipRole), expected);
+    EXPECT_EQ(Data(1, 0, Qt::ToolTipRole), expected);
+}
+
+TEST_F(HistoryHints, CopyAsFromTheMenuForOneRowOrASelection) {
+    m_main.AddHistoryRecord(12, u"texts only", 12, u"");
+    m_main.Record(ConvertToDateTime(u"0", 20, kS).record);
+    m_main.Record(ConvertToDateTime(u"1700000000123", 20, kMs).record);
+    QGuiApplication::clipboard()->clear();
+    const auto rightClick = [&](int row) {
+        return [this, row] {
+            const QPoint at = List()->visualRect(List()->model()->index(row, 1)).center();
+            QTest::mouseClick(List()->viewport(), Qt::RightButton, {}, at);
+            QContextMenuEvent event(QContextMenuEvent::Mouse, at,
+                                    List()->viewport()->mapToGlobal(at));
+            QApplication::sendEvent(List()->viewport(), &event);
+        };
+    };
+    struct Case {
+        int item;
+        const char16_t* text;
+    };
+    const Case cases[] = {
+        {0, u"2023-11-15T06:13:20.123+08:00"},
+        {1, u"2023-11-14T22:13:20.123Z"},
+        {2, u"1700000000"},
+        {3, u"1700000000123"},
+    };
+    for (const Case& c : cases) {
+        List()->clearSelection();
+        CopyAs(rightClick(0), c.item);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromStdU16String(c.text))
+            << c.item;
+    }
+    List()->selectAll();
+    CopyAs(rightClick(1), 0);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              QStringLiteral("2023-11-15T06:13:20.123+08:00\n1970-01-01T08:00:00+08:00"))
+        << "one line a row; a row of texts alone has no instant to copy";
+
+    List()->clearSelection();
+    List()->setCurrentIndex(List()->model()->index(1, 0));
+    List()->setFocus();
+    CopyAs([&] { QTest::keyClick(List(), Qt::Key_F10, Qt::ShiftModifier); }, 3);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("0"));
+    CopyAs([&] { QTest::keyClick(List(), Qt::Key_Menu); }, 2);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("0"));
+    List()->setCurrentIndex(List()->model()->index(0, 0));
+    CopyAs([&] { QTest::keyClick(List(), Qt::Key_Menu); }, 1);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("2023-11-14T22:13:20.123Z"))
+        << "the menu key acts on the current row";
+}
+
+}  // namespace
+}  // namespace tickwright
