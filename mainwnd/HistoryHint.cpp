@@ -13,33 +13,17 @@ namespace {
 constexpr std::array<std::u16string_view, 7> kWeekdays = {
     u"星期一", u"星期二", u"星期三", u"星期四", u"星期五", u"星期六", u"星期日"};
 
+// The units' words, in ElapsedTime::Unit order (Now has none).
+constexpr std::array<std::u16string_view, 7> kUnitWords = {u"",   u"秒",   u"分钟", u"小时",
+                                                           u"天", u"个月", u"年"};
+
 std::u16string RelativeText(std::int64_t then, std::int64_t now) {
-    using Unit = ElapsedTime::Unit;
     const ElapsedTime elapsed = Elapsed(then, now);
-    std::u16string_view unit;
-    switch (elapsed.unit) {
-        case Unit::Now:
-            return u"刚才";
-        case Unit::Second:
-            unit = u"秒";
-            break;
-        case Unit::Minute:
-            unit = u"分钟";
-            break;
-        case Unit::Hour:
-            unit = u"小时";
-            break;
-        case Unit::Day:
-            unit = u"天";
-            break;
-        case Unit::Month:
-            unit = u"个月";
-            break;
-        case Unit::Year:
-            unit = u"年";
-            break;
+    if (elapsed.unit == ElapsedTime::Unit::Now) {
+        return u"刚才";
     }
-    return FormatTimestamp(static_cast<std::int64_t>(elapsed.count)) + u' ' + std::u16string(unit) +
+    return FormatTimestamp(static_cast<std::int64_t>(elapsed.count)) + u' ' +
+           std::u16string(kUnitWords[static_cast<std::size_t>(elapsed.unit)]) +
            (elapsed.future ? u"后" : u"前");
 }
 

@@ -22,6 +22,7 @@
 #include "app/ui/MainWindow.h"
 #include "mainwnd/CTickwrightDlg.h"
 #include "tests/mainwnd/CsvReader.h"
+#include "tests/mainwnd/StartedMainWindow.h"
 #include "tests/pages/PageTestHost.h"
 #include "tests/ui/GuiTestSupport.h"
 
@@ -53,16 +54,10 @@ std::vector<QString> Cells(const HistoryRecord& record) {
     return cells;
 }
 
-class HistoryOut : public ::testing::Test {
+class HistoryOut : public testsupport::StartedMainWindow {
 protected:
     void SetUp() override {
-        ui::SetMainWindow(&m_main);
-        ASSERT_TRUE(m_main.CreateModeless());
-        testsupport::Activate(ui::WidgetOf(m_main));
-        ASSERT_TRUE(testsupport::WaitUntil([&] {
-            return !m_main.IsTimerRunning(CTickwrightDlg::kStartupTimer) &&
-                   m_main.HistoryRowCount() == 0;
-        }));
+        StartedMainWindow::SetUp();
         ui::SetSaveFileHandler([this](const ui::SaveFileRequest& request) {
             m_requests.push_back(request);
             return m_answer;
@@ -70,10 +65,7 @@ protected:
     }
     void TearDown() override {
         ui::SetSaveFileHandler({});
-        ui::SetMainWindow(nullptr);
-    }
-    QTableView* List() {
-        return qobject_cast<QTableView*>(ui::ControlWidget(m_main, res::IDC_HISTORY));
+        StartedMainWindow::TearDown();
     }
     QPoint RowPoint(int row) { return List()->visualRect(List()->model()->index(row, 1)).center(); }
     // Right-clicks at `point` of the list and chooses `item` of the menu that
@@ -112,9 +104,7 @@ protected:
     void Export() { m_main.OnSysCommand(res::IDM_EXPORT_HISTORY); }
     QString Clipboard() const { return QGuiApplication::clipboard()->text(); }
 
-    testsupport::FixedClock m_clock;
     testsupport::MessageBoxRecorder m_boxes;
-    CTickwrightDlg m_main;
     std::vector<ui::SaveFileRequest> m_requests;
     std::u16string m_answer;
 };

@@ -16,6 +16,7 @@
 #include "mainwnd/HistoryHint.h"
 #include "pages/AdvancedConversion.h"
 #include "pages/SimpleConversion.h"
+#include "tests/mainwnd/StartedMainWindow.h"
 #include "tests/pages/PageTestHost.h"
 #include "tests/ui/GuiTestSupport.h"
 
@@ -183,21 +184,8 @@ TEST(HistoryHint, CopyAsTextsOfARow) {
 // The same in the real main window: the "当前时间" rows, the hint as each
 // cell's tooltip and accessible description, and "复制为" from the menu,
 // opened by the mouse, the menu key and Shift+F10.
-class HistoryHints : public ::testing::Test {
+class HistoryHints : public testsupport::StartedMainWindow {
 protected:
-    void SetUp() override {
-        ui::SetMainWindow(&m_main);
-        ASSERT_TRUE(m_main.CreateModeless());
-        testsupport::Activate(ui::WidgetOf(m_main));
-        ASSERT_TRUE(testsupport::WaitUntil([&] {
-            return !m_main.IsTimerRunning(CTickwrightDlg::kStartupTimer) &&
-                   m_main.HistoryRowCount() == 0;
-        }));
-    }
-    void TearDown() override { ui::SetMainWindow(nullptr); }
-    QTableView* List() {
-        return qobject_cast<QTableView*>(ui::ControlWidget(m_main, res::IDC_HISTORY));
-    }
     QString Data(int row, int column, int role) {
         return List()->model()->index(row, column).data(role).toString();
     }
@@ -219,9 +207,6 @@ protected:
         });
         open();
     }
-
-    testsupport::FixedClock m_clock;
-    CTickwrightDlg m_main;
 };
 
 TEST_F(HistoryHints, CurrentTimeRowsCarryTheirInstantAndShowTheHint) {
