@@ -34,11 +34,12 @@ TICKWRIGHT_PACKAGE_PACKAGES=(
     dpkg-dev help2man
 )
 
-# What testing it needs besides: the test frameworks, clang for the fuzzers,
-# a virtual X server and a way to type into the real window, the desktop-file
-# validators, and lintian for the package.
+# What testing it needs besides: the test frameworks, clang for the fuzzers
+# and llvm for its symbolizer (LeakSanitizer names the frames a suppression
+# matches only through it), a virtual X server and a way to type into the
+# real window, the desktop-file validators, and lintian for the package.
 TICKWRIGHT_TEST_PACKAGES=(
     "${TICKWRIGHT_PACKAGE_PACKAGES[@]}"
-    clang libclang-rt-dev libgtest-dev libbenchmark-dev
+    clang libclang-rt-dev llvm libgtest-dev libbenchmark-dev
     xvfb xauth libx11-dev xdotool desktop-file-utils appstream lintian
 )
