@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyledItemDelegate>
 #include <algorithm>
 
 #include "app/ui/ReportModelAdapter.h"
@@ -13,9 +14,38 @@
 
 namespace ui {
 
+namespace {
+
+// Lays out no more of a cell's text than its width can show: a long text
+// costs what the glyphs that fit cost, not what the whole text would. No
+// glyph a cell shows is narrower than an "i", so the characters past
+// width / that advance can never be seen; the cell ends in an ellipsis as
+// any text that does not fit does.
+class FittingDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const int narrowest = std::max(1, option->fontMetrics.horizontalAdvance(QLatin1Char('i')));
+        const qsizetype fits = option->rect.width() / narrowest + 2;
+        if (option->text.size() > fits) {
+            qsizetype cut = fits;
+            if (option->text[cut - 1].isHighSurrogate()) {
+                --cut;  // never split a character in two
+            }
+            option->text = option->text.left(cut) + QChar(u'\u2026');
+        }
+    }
+};
+
+}  // namespace
+
 ReportView::ReportView(QWidget* parent)
     : QTableView(parent), m_adapter(new ReportModelAdapter(this)) {
     setModel(m_adapter);
+    setItemDelegate(new FittingDelegate(this));
     setSortingEnabled(false);
     setShowGrid(false);
     setWordWrap(false);
