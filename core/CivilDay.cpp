@@ -1,6 +1,7 @@
 #include "core/CivilDay.h"
 
 #include <cstddef>
+#include <cstdint>
 
 namespace tickwright {
 
@@ -39,11 +40,19 @@ MarchYearAndDay SplitFromMarch(CivilDay day) {
 // `width` digits; returns where the text starts.
 char16_t* WriteDigitsBackward(char16_t* end, std::uint64_t value, int width) {
     char16_t* p = end;
-    do {
+    // Every year a millisecond count can reach fits 32 bits, where division
+    // is an instruction rather than a library call on 32-bit machines.
+    while (value > UINT32_MAX) {
         *--p = static_cast<char16_t>(u'0' + value % 10);
         value /= 10;
         --width;
-    } while (value != 0 || width > 0);
+    }
+    auto small = static_cast<std::uint32_t>(value);
+    do {
+        *--p = static_cast<char16_t>(u'0' + small % 10);
+        small /= 10;
+        --width;
+    } while (small != 0 || width > 0);
     return p;
 }
 

@@ -96,11 +96,19 @@ std::u16string FormatDecimal(std::int64_t value, int minWidth) {
     const bool negative = value < 0;
     std::uint64_t magnitude =
         negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    // Nine digits at a time: a 64-bit division is a library call on 32-bit
+    // machines, and this way most digits come from 32-bit arithmetic.
     char16_t digits[20];
     int count = 0;
     do {
-        digits[count++] = static_cast<char16_t>(u'0' + magnitude % 10);
-        magnitude /= 10;
+        auto chunk = static_cast<std::uint32_t>(magnitude % 1000000000u);
+        magnitude /= 1000000000u;
+        // A chunk below the most significant one keeps its leading zeros.
+        const int width = magnitude != 0 ? 9 : 1;
+        for (int written = 0; chunk != 0 || written < width; ++written) {
+            digits[count++] = static_cast<char16_t>(u'0' + chunk % 10);
+            chunk /= 10;
+        }
     } while (magnitude != 0);
 
     std::u16string text;

@@ -27,8 +27,12 @@ std::u16string RelativeText(std::int64_t then, std::int64_t now) {
            (elapsed.future ? u"后" : u"前");
 }
 
-bool IsInParsedYears(std::int64_t year) {
-    return year >= 1900 && year <= 9999;
+// Whether a wall-clock ms falls in the years the parsers accept, 1900..9999:
+// told from the ms alone, without working out its date.
+bool IsInParsedYears(std::int64_t wallMs) {
+    constexpr std::int64_t kFirst = -2208988800000;  // 1900-01-01 00:00:00.000
+    constexpr std::int64_t kEnd = 253402300800000;   // 10000-01-01 00:00:00.000
+    return wallMs >= kFirst && wallMs < kEnd;
 }
 
 std::int64_t FloorDiv(std::int64_t value, std::int64_t divisor) {
@@ -53,13 +57,16 @@ std::u16string OtherUnitLines(const HistoryInstant& row, std::int64_t value) {
     };
     std::u16string lines;
     for (const Reading& reading : readings) {
-        const CivilDateTime shown =
-            TimestampToCivil(ShiftToZone(reading.wallMs, row.inputZone, row.outputZone));
-        if (!IsInParsedYears(DateOf(shown.day).year)) {
+        const std::int64_t shownMs = ShiftToZone(reading.wallMs, row.inputZone, row.outputZone);
+        if (!IsInParsedYears(shownMs)) {
             continue;
         }
-        lines += u'\n' + std::u16string(reading.label) + FormatCivilDay(shown.day) + u' ' +
-                 FormatTimeOfDay(shown.time, reading.withMs);
+        const CivilDateTime shown = TimestampToCivil(shownMs);
+        lines += u'\n';
+        lines += reading.label;
+        lines += FormatCivilDay(shown.day);
+        lines += u' ';
+        lines += FormatTimeOfDay(shown.time, reading.withMs);
     }
     return lines;
 }
@@ -68,16 +75,29 @@ std::u16string OtherUnitLines(const HistoryInstant& row, std::int64_t value) {
 
 std::u16string HistoryHint(const HistoryInstant& row, std::int64_t nowMs) {
     const ConversionInstant& instant = row.instant;
-    const CivilDay day = TimestampToCivil(ShiftToZone(instant.unixMs, kUtcZone, instant.zone)).day;
-    const IsoWeek week = IsoWeekOf(day);
-    std::u16string hint =
-        u"ISO 8601：" + CopyAsText(row, CopyAs::IsoInZone) + u"\nUTC：" +
-        CopyAsText(row, CopyAs::IsoUtc) + u"\nUnix 秒：" + CopyAsText(row, CopyAs::UnixSeconds) +
-        u"\nUnix 毫秒：" + CopyAsText(row, CopyAs::UnixMilliseconds) + u'\n' +
-        std::u16string(kWeekdays[static_cast<std::size_t>(IsoWeekday(day) - 1)]) + u"，" +
-        FormatIsoWeek(week) + u"，当年第 " + FormatTimestamp(SplitCivilDay(day).dayOfYear + 1) +
-        u" 天\n距今：" + RelativeText(instant.unixMs, nowMs);
-    if (instant.typedValue && !IsInParsedYears(DateOf(day).year)) {
+    const std::int64_t wallMs = ShiftToZone(instant.unixMs, kUtcZone, instant.zone);
+    const CivilDay day = TimestampToCivil(wallMs).day;
+    // Appended piece by piece into one buffer: the hint is built each time it
+    // is shown.
+    std::u16string hint;
+    hint.reserve(256);
+    hint += u"ISO 8601：";
+    hint += CopyAsText(row, CopyAs::IsoInZone);
+    hint += u"\nUTC：";
+    hint += CopyAsText(row, CopyAs::IsoUtc);
+    hint += u"\nUnix 秒：";
+    hint += CopyAsText(row, CopyAs::UnixSeconds);
+    hint += u"\nUnix 毫秒：";
+    hint += CopyAsText(row, CopyAs::UnixMilliseconds);
+    hint += u'\n';
+    hint += kWeekdays[static_cast<std::size_t>(IsoWeekday(day) - 1)];
+    hint += u"，";
+    hint += FormatIsoWeek(IsoWeekOf(day));
+    hint += u"，当年第 ";
+    hint += FormatTimestamp(SplitCivilDay(day).dayOfYear + 1);
+    hint += u" 天\n距今：";
+    hint += RelativeText(instant.unixMs, nowMs);
+    if (instant.typedValue && !IsInParsedYears(wallMs)) {
         hint += OtherUnitLines(row, *instant.typedValue);
     }
     return hint;
