@@ -15,7 +15,8 @@ constexpr char16_t kFullWidthMinus = u'\uFF0D';
 std::uint64_t ReadMagnitude(std::u16string_view text, std::size_t pos, std::uint64_t cap) {
     std::uint64_t magnitude = 0;
     for (; pos < text.size(); ++pos) {
-        if (IsInvisibleFormat(text[pos])) {
+        if (const std::size_t skip = InvisibleFormatLength(text, pos); skip != 0) {
+            pos += skip - 1;
             continue;
         }
         const int digit = DigitValue(text[pos]);
@@ -34,8 +35,14 @@ std::uint64_t ReadMagnitude(std::u16string_view text, std::size_t pos, std::uint
 template <typename Int>
 Int ReadSigned(std::u16string_view text) {
     std::size_t pos = 0;
-    while (pos < text.size() && (IsWhiteSpace(text[pos]) || IsInvisibleFormat(text[pos]))) {
-        ++pos;
+    while (pos < text.size()) {
+        if (IsWhiteSpace(text[pos])) {
+            ++pos;
+        } else if (const std::size_t skip = InvisibleFormatLength(text, pos); skip != 0) {
+            pos += skip;
+        } else {
+            break;
+        }
     }
     bool negative = false;
     if (pos < text.size()) {
@@ -67,10 +74,35 @@ bool IsWhiteSpace(char16_t c) {
     return c == u' ' || (c >= u'\t' && c <= u'\r') || c == u'\u00A0' || c == u'\u3000';
 }
 
-bool IsInvisibleFormat(char16_t c) {
-    return c == u'\u00AD' || (c >= u'\u200B' && c <= u'\u200F') ||
-           (c >= u'\u202A' && c <= u'\u202E') || (c >= u'\u2060' && c <= u'\u2064') ||
-           (c >= u'\u2066' && c <= u'\u2069') || c == u'\uFEFF';
+bool IsInvisibleFormat(char32_t c) {
+    struct Range {
+        char32_t first;
+        char32_t last;
+    };
+    static constexpr Range kFormatCharacters[] = {
+#include "core/FormatCharacters.inc"
+    };
+    // Ascending, and digits and ASCII lie below the first: most characters
+    // leave at the first comparison.
+    for (const Range& range : kFormatCharacters) {
+        if (c < range.first) {
+            return false;
+        }
+        if (c <= range.last) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::size_t InvisibleFormatLength(std::u16string_view text, std::size_t pos) {
+    const char16_t unit = text[pos];
+    if (unit >= 0xD800 && unit <= 0xDBFF && pos + 1 < text.size() && text[pos + 1] >= 0xDC00 &&
+        text[pos + 1] <= 0xDFFF) {
+        const char32_t c = 0x10000 + ((char32_t{unit} - 0xD800) << 10) + (text[pos + 1] - 0xDC00);
+        return IsInvisibleFormat(c) ? 2 : 0;
+    }
+    return IsInvisibleFormat(unit) ? 1 : 0;
 }
 
 int DigitValue(char16_t c) {

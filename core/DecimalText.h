@@ -4,6 +4,7 @@
 // stand in for the C runtime's wide-text conversions so that the result never
 // depends on the process locale.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -14,13 +15,20 @@ namespace tickwright {
 // space), the no-break space U+00A0 and the ideographic space U+3000.
 bool IsWhiteSpace(char16_t c);
 
-// Invisible format characters that text pasted from web pages and chat
-// programs carries: the soft hyphen U+00AD, U+200B..U+200F (zero-width space,
-// joiners, direction marks), U+202A..U+202E (direction embeddings and
-// overrides), U+2060..U+2064 (word joiner, invisible operators), U+2066..U+2069
-// (direction isolates) and the byte-order mark U+FEFF. Every reader below
-// acts as if they were not in the text at all.
-bool IsInvisibleFormat(char16_t c);
+// Invisible format characters, which text pasted from web pages, chat
+// programs and documents carries: every code point of General Category Cf
+// in Unicode 15.0 (core/FormatCharacters.inc, made by
+// tools/format-characters.sh), such as the soft hyphen U+00AD, the zero-width
+// space and joiners, the direction marks, embeddings, overrides and isolates,
+// the word joiner, the byte-order mark U+FEFF and the tag characters
+// U+E0001 and U+E0020..U+E007F. Every reader below acts as if they were not
+// in the text at all.
+bool IsInvisibleFormat(char32_t c);
+
+// The UTF-16 units at `pos` that make one invisible format character: 1, 2
+// for a surrogate pair that encodes one (skipped whole), or 0 when the
+// character there is none (a lone surrogate never is).
+std::size_t InvisibleFormatLength(std::u16string_view text, std::size_t pos);
 
 // 0..9 for "0".."9" and for the full-width digits U+FF10..U+FF19; -1 otherwise.
 int DigitValue(char16_t c);

@@ -41,13 +41,16 @@ inline std::optional<ConversionInput> DecodeConversionInput(const std::uint8_t* 
                            TextFromBytes(data + 3, size - 3)};
 }
 
-// The text as the readers must see it: every invisible format character gone.
+// The text as the readers must see it: every invisible format character
+// gone, a surrogate pair that encodes one taken out whole.
 inline std::u16string WithoutInvisible(const std::u16string& text) {
     std::u16string visible;
-    for (const char16_t c : text) {
-        if (!IsInvisibleFormat(c)) {
-            visible.push_back(c);
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t skip = InvisibleFormatLength(text, i);
+        if (skip == 0) {
+            visible.push_back(text[i++]);
         }
+        i += skip;
     }
     return visible;
 }
