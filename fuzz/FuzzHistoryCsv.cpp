@@ -2,9 +2,12 @@
 // back by the tests' own CSV reader and a UTF-8 reader of the harness's.
 // Every field comes back exactly, but for lone surrogates, which come back as U+FFFD, and for the
 // apostrophe that guards a typed cell a spreadsheet would run as a formula:
-// it stands before the input or the note exactly when NeedsFormulaGuard says,
-// and never before a zone or an output.
+// it stands before the input or the note exactly when the rule stated here
+// says (written out again, not asked of the exporter), and never before a
+// zone or an output.
+#include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/Zones.h"
@@ -66,8 +69,42 @@ std::u16string WellFormed(const std::u16string& text) {
     return out;
 }
 
+// The guard's rule, stated on its own: a typed cell is guarded when it starts
+// with a tab, CR or LF, or when its first code point that is neither white
+// space nor of General Category Cf is = + - @ or their full-width forms;
+// but never a plain signed integer, nor "-" alone.
+bool RuleGuards(const std::u16string& cell) {
+    if (cell.empty()) {
+        return false;
+    }
+    if (cell[0] == u'\t' || cell[0] == u'\r' || cell[0] == u'\n') {
+        return true;
+    }
+    const std::size_t digits = cell[0] == u'+' || cell[0] == u'-' ? 1 : 0;
+    if (cell == u"-" || (cell.size() > digits &&
+                         std::all_of(cell.begin() + static_cast<std::ptrdiff_t>(digits), cell.end(),
+                                     [](char16_t c) { return c >= u'0' && c <= u'9'; }))) {
+        return false;
+    }
+    const std::u16string_view blanks = u" \t\n\v\f\r\u00A0\u3000";
+    for (std::size_t i = 0; i < cell.size(); ++i) {
+        char32_t c = cell[i];
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < cell.size() && cell[i + 1] >= 0xDC00 &&
+            cell[i + 1] <= 0xDFFF) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (cell[++i] - 0xDC00);
+        }
+        if ((c < 0x10000 && blanks.find(static_cast<char16_t>(c)) != std::u16string_view::npos) ||
+            IsInvisibleFormat(c)) {
+            continue;
+        }
+        return std::u32string_view(U"=+-@\uFF1D\uFF0B\uFF0D\uFF20").find(c) !=
+               std::u32string_view::npos;
+    }
+    return false;
+}
+
 std::u16string Typed(const std::u16string& cell) {
-    return WellFormed(NeedsFormulaGuard(cell) ? u'\'' + cell : cell);
+    return WellFormed(RuleGuards(cell) ? u'\'' + cell : cell);
 }
 
 }  // namespace

@@ -84,9 +84,30 @@ void AppendLine(std::string& out, CellOf cell) {
 }  // namespace
 
 bool NeedsFormulaGuard(std::u16string_view cell) {
-    return !cell.empty() &&
-           std::u16string_view(u"=+-@\t\r").find(cell.front()) != std::u16string_view::npos &&
-           !IsPlainSignedInteger(cell);
+    if (cell.empty()) {
+        return false;
+    }
+    if (cell.front() == u'\t' || cell.front() == u'\r' || cell.front() == u'\n') {
+        return true;
+    }
+    if (cell == u"-" || IsPlainSignedInteger(cell)) {
+        return false;
+    }
+    // Spreadsheets trim blanks and drop invisible characters before they
+    // look, and take full-width signs for ASCII ones, as this program does.
+    std::size_t pos = 0;
+    while (pos < cell.size()) {
+        if (IsWhiteSpace(cell[pos])) {
+            ++pos;
+        } else if (const std::size_t skip = InvisibleFormatLength(cell, pos); skip != 0) {
+            pos += skip;
+        } else {
+            break;
+        }
+    }
+    return pos < cell.size() &&
+           std::u16string_view(u"=+-@\uFF1D\uFF0B\uFF0D\uFF20").find(cell[pos]) !=
+               std::u16string_view::npos;
 }
 
 std::string HistoryCsv(const HistoryList& history) {

@@ -28,10 +28,14 @@ inline constexpr std::u16string_view kExportFailed = u"无法导出历史记录:
 // itself go out as they are.
 std::string HistoryCsv(const HistoryList& history);
 
-// A typed cell that a spreadsheet would read as a formula: it starts with
-// "=", "+", "-", "@", a tab or a carriage return, and is not a plain signed
-// integer ("-5" and "+5" stay numbers).
-//   "=HYPERLINK(...)" yes, "-1700000000" no, "-1+1" yes, "1985-01-01" no
+// A typed cell that a spreadsheet would read as a formula, or whose first
+// characters it might trim away to find one: its first character that is
+// neither white space nor an invisible format character is "=", "+", "-",
+// "@" or their full-width forms, or it starts with a tab, a CR or a LF. A
+// plain signed integer ("-5", "+5") stays a number, and "-" alone (what a
+// page shows after a refusal) is no formula.
+//   "=HYPERLINK(...)" yes, " \u200B＝1+1" yes, "\t1985" yes,
+//   "-1700000000" no, "-1+1" yes, "1985-01-01" no, "-" no
 bool NeedsFormulaGuard(std::u16string_view cell);
 
 // The name proposed for an export made at `local` wall-clock time:

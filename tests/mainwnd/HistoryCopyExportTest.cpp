@@ -176,9 +176,10 @@ TEST_F(HistoryOut, AVeryLongCellShowsItsStartButCopiesWhole) {
 TEST_F(HistoryOut, ExportWritesEveryRowNewestFirstAndReadsBackWhole) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    // A typed cell (input or note) that a spreadsheet would run as a formula
-    // is written after a "'"; a plain signed integer, and everything the
-    // program writes itself, goes out as it is.
+    // A typed cell (input or note) that a spreadsheet would run as a formula,
+    // also behind blanks, invisible characters or in full-width form, is
+    // written after a "'"; a plain signed integer, "-" alone, and everything
+    // the program writes itself, go out as they are.
     struct Row {
         std::u16string input;
         std::u16string note;
@@ -194,7 +195,11 @@ TEST_F(HistoryOut, ExportWritesEveryRowNewestFirstAndReadsBackWhole) {
         {u"=HYPERLINK(\"x\")", u"=SUM(A1:A2)", u"'=HYPERLINK(\"x\")", u"'=SUM(A1:A2)"},
         {u"-1+1", u"@cmd", u"'-1+1", u"'@cmd"},
         {u"\t1", u"+", u"'\t1", u"'+"},
-        {u"\r1", u"-", u"'\r1", u"'-"},
+        {u"\r1", u"-", u"'\r1", u"-"},
+        {u" =1+1", u"\u200B@cmd", u"' =1+1", u"'\u200B@cmd"},
+        {u"\uFF1DSUM(A1)", u"\u3000\uFF0B1", u"'\uFF1DSUM(A1)", u"'\u3000\uFF0B1"},
+        {u"\n1", u"\U000E0001\uFF0D2", u"'\n1", u"'\U000E0001\uFF0D2"},
+        {u"\uFF20x", u"- 5", u"'\uFF20x", u"'- 5"},
         {u"1", longNote, u"1", longNote},
     };
     for (const Row& row : typedRows) {
