@@ -36,6 +36,10 @@ std::int32_t DaysBeforeMonth(std::int32_t month, bool leap) {
     return total;
 }
 
+std::int32_t DaysInMonth(std::int32_t month, bool leap) {
+    return MonthLengthsOf(leap)[static_cast<std::size_t>(month - 1)];
+}
+
 DayNumber DayNumberFromPackedDate(PackedDate date) {
     if (date < kFirstPackedDate || date > kLastPackedDate) {
         return DayNumber();

@@ -37,6 +37,10 @@ bool IsLeapYear(std::int32_t year);
 // any month below 1. DaysBeforeMonth(3, true) == 60.
 std::int32_t DaysBeforeMonth(std::int32_t month, bool leap);
 
+// Days in `month` (1..12) of a year with or without a leap day.
+//   DaysInMonth(2, false) == 28, DaysInMonth(2, true) == 29
+std::int32_t DaysInMonth(std::int32_t month, bool leap);
+
 // Day number of a packed date in [19000101, 99991231]; 0 outside that span.
 // Inside it a month outside 1..12 or a day outside 1..31 is taken as 1, and a
 // day past the end of its month counts on into the next month:

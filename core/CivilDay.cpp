@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "core/FloorDivision.h"
+
 namespace tickwright {
 
 namespace {
@@ -22,13 +24,8 @@ struct MarchYearAndDay {
 // before the epoch shift so that no sum can overflow for any int64_t day.
 MarchYearAndDay SplitFromMarch(CivilDay day) {
     const std::int64_t days = day.UnixDays();
-    std::int64_t era = days / kDaysPerEra;
-    std::int64_t dayOfEra = days % kDaysPerEra;
-    if (dayOfEra < 0) {
-        --era;
-        dayOfEra += kDaysPerEra;
-    }
-    dayOfEra -= kMarchFirstOfYear0;  // 719468 .. 865564
+    std::int64_t era = FloorDiv(days, kDaysPerEra);
+    std::int64_t dayOfEra = FloorMod(days, kDaysPerEra) - kMarchFirstOfYear0;  // 719468 .. 865564
     era += dayOfEra / kDaysPerEra;
     const auto doe = static_cast<std::uint32_t>(dayOfEra % kDaysPerEra);              // 0 .. 146096
     const std::uint32_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;  // 0 .. 399

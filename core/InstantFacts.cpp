@@ -1,7 +1,10 @@
 #include "core/InstantFacts.h"
 
+#include <algorithm>
+
 #include "core/Calendar.h"
 #include "core/DecimalText.h"
+#include "core/FloorDivision.h"
 #include "core/Timestamp.h"
 
 namespace tickwright {
@@ -10,11 +13,6 @@ namespace {
 
 constexpr std::int64_t kDaysPerWeek = 7;
 
-std::int64_t FloorMod(std::int64_t value, std::int64_t divisor) {
-    const std::int64_t rest = value % divisor;
-    return rest < 0 ? rest + divisor : rest;
-}
-
 // ISO's date text: FormatCivilDay's, with the "+" that expanded years above
 // 9999 carry.
 std::u16string IsoDate(CivilDay day) {
@@ -22,9 +20,34 @@ std::u16string IsoDate(CivilDay day) {
     return DateOf(day).year > 9999 ? u'+' + text : text;
 }
 
-std::u16string IsoDateAndTime(std::int64_t wallMs, bool withMs) {
-    const CivilDateTime value = TimestampToCivil(wallMs);
-    return IsoDate(value.day) + u'T' + FormatTimeOfDay(value.time, withMs);
+std::u16string IsoDateAndTime(const CivilDateTime& wall, bool withMs) {
+    return IsoDate(wall.day) + u'T' + FormatTimeOfDay(wall.time, withMs);
+}
+
+bool IsBefore(const CivilDateTime& a, const CivilDateTime& b) {
+    return a.day.UnixDays() != b.day.UnixDays() ? a.day.UnixDays() < b.day.UnixDays()
+                                                : a.time.Value() < b.time.Value();
+}
+
+// The whole calendar months from `now` to `then` on one wall clock: how many
+// months `now` can step toward `then` without passing it, each step landing
+// on now's day of the month, or on the month's last day when it is shorter.
+std::int64_t WholeMonths(const CivilDateTime& now, const CivilDateTime& then) {
+    const bool future = IsBefore(now, then);
+    const CivilDate from = DateOf(now.day);
+    const CivilDate to = DateOf(then.day);
+    // Years stay within +-3e8, so the month count fits easily.
+    const std::int64_t steps = (to.year - from.year) * 12 + (to.month - from.month);
+    // The last of those steps lands in then's month: on which day, at now's time.
+    const std::int32_t landedDay =
+        std::min(from.day, DaysInMonth(to.month, IsCivilLeapYear(to.year)));
+    const std::int32_t landedTime = now.time.Value();
+    const std::int32_t thenTime = then.time.Value();
+    const int order = landedDay != to.day      ? (landedDay < to.day ? -1 : 1)
+                      : landedTime != thenTime ? (landedTime < thenTime ? -1 : 1)
+                                               : 0;
+    const bool overshoots = future ? order > 0 : order < 0;
+    return (future ? steps : -steps) - (overshoots ? 1 : 0);
 }
 
 }  // namespace
@@ -39,7 +62,7 @@ IsoWeek IsoWeekOf(CivilDay day) {
     // year's first Thursday.
     const CivilDay thursday(day.UnixDays() + 4 - IsoWeekday(day));
     const CivilYearAndDay split = SplitCivilDay(thursday);
-    return {split.year, split.dayOfYear / 7 + 1};
+    return {split.year, static_cast<int>(split.dayOfYear / kDaysPerWeek) + 1};
 }
 
 std::u16string FormatIsoWeek(IsoWeek week) {
@@ -50,29 +73,38 @@ std::u16string FormatIsoWeek(IsoWeek week) {
 
 std::u16string IsoDateTime(std::int64_t unixMs, ZoneIndex zone, bool withMs) {
     const std::int32_t hours = ZoneOffsetHours(zone);
-    return IsoDateAndTime(ShiftToZone(unixMs, kUtcZone, zone), withMs) + (hours < 0 ? u'-' : u'+') +
+    return IsoDateAndTime(CivilInZone(unixMs, zone), withMs) + (hours < 0 ? u'-' : u'+') +
            FormatDecimal(hours < 0 ? -hours : hours, 2) + u":00";
 }
 
 std::u16string IsoDateTimeUtc(std::int64_t unixMs, bool withMs) {
-    return IsoDateAndTime(unixMs, withMs) + u'Z';
+    return IsoDateAndTime(TimestampToCivil(unixMs), withMs) + u'Z';
 }
 
-ElapsedTime Elapsed(std::int64_t then, std::int64_t now) {
+ElapsedTime Elapsed(std::int64_t then, std::int64_t now, ZoneIndex zone) {
     using Unit = ElapsedTime::Unit;
     const bool future = then > now;
-    // The distance in unsigned arithmetic, where it always fits.
+    const std::int64_t months = WholeMonths(CivilInZone(now, zone), CivilInZone(then, zone));
+    if (months >= 12) {
+        return {Unit::Year, static_cast<std::uint64_t>(months / 12), future};
+    }
+    if (months >= 1) {
+        return {Unit::Month, static_cast<std::uint64_t>(months), future};
+    }
+    // Under a month the units are fixed lengths; the distance in unsigned
+    // arithmetic, where it always fits.
     const std::uint64_t distance =
         future ? static_cast<std::uint64_t>(then) - static_cast<std::uint64_t>(now)
                : static_cast<std::uint64_t>(now) - static_cast<std::uint64_t>(then);
-    constexpr std::uint64_t kYear = 31556952000;  // 365.2425 days
     struct Step {
         Unit unit;
         std::uint64_t ms;
     };
     constexpr Step kSteps[] = {
-        {Unit::Year, kYear},   {Unit::Month, kYear / 12}, {Unit::Day, 86400000},
-        {Unit::Hour, 3600000}, {Unit::Minute, 60000},     {Unit::Second, 1000},
+        {Unit::Day, MsOfDay::kPerDay},
+        {Unit::Hour, MsOfDay::kPerHour},
+        {Unit::Minute, MsOfDay::kPerMinute},
+        {Unit::Second, MsOfDay::kPerSecond},
     };
     for (const Step& step : kSteps) {
         if (distance >= step.ms) {

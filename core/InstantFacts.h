@@ -8,7 +8,7 @@
 //   IsoDateTime(1700000000123, 20, true)     == u"2023-11-15T06:13:20.123+08:00"
 //   IsoDateTimeUtc(1700000000123, false)     == u"2023-11-14T22:13:20Z"
 //   IsoWeekOf(the day of 2017-01-01)        == {2016, 52}
-//   Elapsed(now - 90 s, now)                 == {Unit::Minute, 1, past}
+//   Elapsed(now - 90 s, now, 20)             == {Unit::Minute, 1, past}
 
 #include <cstdint>
 #include <string>
@@ -50,9 +50,16 @@ struct ElapsedTime {
     bool future;          // `then` lies after `now`
 };
 
-// How far `then` lies from `now` (both Unix ms), in the largest unit that
-// fits at least once: a year is 365.2425 days, a month a twelfth of it.
-// Less than a second apart is Now. Any two 64-bit values: no overflow.
-ElapsedTime Elapsed(std::int64_t then, std::int64_t now);
+// How far `then` lies from `now` (both Unix ms), as a person counts it on
+// the calendar of `zone`: the whole calendar years between them, else the
+// whole calendar months, else days, hours, minutes or seconds; less than a
+// second apart is Now. Months are counted from `now` toward `then`, each
+// landing on now's day of the month or on the last day of a shorter month:
+// from 03-31 one month back is the last day of February, so
+//   Elapsed(2025-02-28 00:00, 2025-03-31 00:00, 12) == {Unit::Month, 1, past}
+//   Elapsed(2024-02-29 12:00, 2025-02-28 12:00, 12) == {Unit::Month, 11, past}
+//   Elapsed(2024-02-29 12:00, 2025-03-01 12:00, 12) == {Unit::Year, 1, past}
+// Any two 64-bit values: no overflow.
+ElapsedTime Elapsed(std::int64_t then, std::int64_t now, ZoneIndex zone);
 
 }  // namespace tickwright

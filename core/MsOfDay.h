@@ -15,6 +15,7 @@ namespace tickwright {
 // [0, 86399999] (replacing anything else by 0).
 class MsOfDay {
 public:
+    static constexpr std::int32_t kPerSecond = 1000;
     static constexpr std::int32_t kPerMinute = 60000;
     static constexpr std::int32_t kPerHour = 3600000;
     static constexpr std::int32_t kPerDay = 86400000;

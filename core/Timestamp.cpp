@@ -3,13 +3,13 @@
 #include <limits>
 
 #include "core/DecimalText.h"
+#include "core/FloorDivision.h"
 
 namespace tickwright {
 
 namespace {
 
 using Limits = std::numeric_limits<std::int64_t>;
-constexpr std::int64_t kMsPerSecond = 1000;
 
 std::int64_t SaturatingAdd(std::int64_t a, std::int64_t b) {
     if (b > 0 && a > Limits::max() - b) {
@@ -35,21 +35,20 @@ std::int64_t MsFromTimestamp(std::int64_t value, Precision precision) {
     if (precision == Precision::Milliseconds) {
         return value;
     }
-    if (value > Limits::max() / kMsPerSecond) {
+    if (value > Limits::max() / MsOfDay::kPerSecond) {
         return Limits::max();
     }
-    if (value < Limits::min() / kMsPerSecond) {
+    if (value < Limits::min() / MsOfDay::kPerSecond) {
         return Limits::min();
     }
-    return value * kMsPerSecond;
+    return value * MsOfDay::kPerSecond;
 }
 
 std::int64_t TimestampFromMs(std::int64_t ms, Precision precision) {
     if (precision == Precision::Milliseconds) {
         return ms;
     }
-    const std::int64_t quotient = ms / kMsPerSecond;
-    return ms % kMsPerSecond < 0 ? quotient - 1 : quotient;
+    return FloorDiv(ms, MsOfDay::kPerSecond);
 }
 
 std::int64_t ShiftToZone(std::int64_t ms, ZoneIndex from, ZoneIndex to) {
@@ -58,13 +57,20 @@ std::int64_t ShiftToZone(std::int64_t ms, ZoneIndex from, ZoneIndex to) {
 }
 
 CivilDateTime TimestampToCivil(std::int64_t ms) {
-    std::int64_t days = ms / MsOfDay::kPerDay;
-    std::int64_t remainder = ms % MsOfDay::kPerDay;
-    if (remainder < 0) {
-        --days;
-        remainder += MsOfDay::kPerDay;
-    }
-    return {CivilDay(days), MsOfDayFromRemainder(remainder)};
+    return {CivilDay(FloorDiv(ms, MsOfDay::kPerDay)),
+            MsOfDayFromRemainder(FloorMod(ms, MsOfDay::kPerDay))};
+}
+
+CivilDateTime CivilInZone(std::int64_t unixMs, ZoneIndex zone) {
+    // The offset is added to the time of day, not to the 64-bit count, so
+    // that near the ends of the range the wall time moves to the next or the
+    // previous day instead of stopping at the end.
+    const CivilDateTime utc = TimestampToCivil(unixMs);
+    const std::int64_t time =
+        std::int64_t{utc.time.Value()} + std::int64_t{ZoneOffsetHours(zone)} * MsOfDay::kPerHour;
+    const std::int64_t dayShift = FloorDiv(time, MsOfDay::kPerDay);
+    return {CivilDay(utc.day.UnixDays() + dayShift),
+            MsOfDay(static_cast<std::int32_t>(time - dayShift * MsOfDay::kPerDay))};
 }
 
 CalendarValue TimestampToCalendar(std::int64_t ms) {

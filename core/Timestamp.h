@@ -58,6 +58,14 @@ std::int64_t ShiftToZone(std::int64_t ms, ZoneIndex from, ZoneIndex to);
 //   TimestampToCivil(-2208988800001) -> 1899-12-31, 23:59:59.999
 CivilDateTime TimestampToCivil(std::int64_t ms);
 
+// The wall-clock date and time in `zone` of the Unix instant `unixMs`,
+// without saturating: at the ends of the 64-bit range the date runs past
+// what a 64-bit millisecond count could hold, so that it still names the
+// same instant (the offset of an index outside the table is 0).
+//   CivilInZone(INT64_MAX, 24) -> 292278994-08-17, 19:12:55.807
+//   CivilInZone(-1, 20)        -> 1970-01-01, 07:59:59.999
+CivilDateTime CivilInZone(std::int64_t unixMs, ZoneIndex zone);
+
 // As TimestampToCivil, the date as a DayNumber: dates outside 1900-01-01 ..
 // 5881510-07-11 read as day number 0 (1900-01-01) while the time of day stays
 // exact. Kept with its given contract and tested; the program calls

@@ -84,7 +84,13 @@ void CTickwrightDlg::AddHistoryRecord(std::uint32_t inputZone, std::u16string in
 }
 
 void CTickwrightDlg::Record(const ConversionRecord& record) {
-    m_historyList.AddConversion(record);
+    if (!m_recordingPresentTime) {
+        m_historyList.AddConversion(record);
+        return;
+    }
+    ConversionRecord present = record;
+    present.instant.typedValue.reset();
+    m_historyList.AddConversion(std::move(present));
 }
 
 void CTickwrightDlg::ClearHistory() {
@@ -135,6 +141,11 @@ void CTickwrightDlg::OnInitMenu() {
 }
 
 void CTickwrightDlg::OnNMRclickHistory(int row, int) {
+    // "复制为" needs an instant: a row added by its texts alone has none.
+    bool anyInstant = false;
+    for (const int acted : ReportRowsActedOn(res::IDC_HISTORY, row)) {
+        anyInstant = anyInstant || m_historyList.InstantOf(acted).has_value();
+    }
     const int chosen = TrackPopupMenu(
         {{res::IDM_COPY_ROW, ui::LoadString(res::IDS_COPY_ROW)},
          {res::IDM_COPY_OUTPUT, ui::LoadString(res::IDS_COPY_OUTPUT)},
@@ -143,7 +154,8 @@ void CTickwrightDlg::OnNMRclickHistory(int row, int) {
           {{res::IDM_COPY_AS_ISO_ZONE, ui::LoadString(res::IDS_COPY_AS_ISO_ZONE)},
            {res::IDM_COPY_AS_ISO_UTC, ui::LoadString(res::IDS_COPY_AS_ISO_UTC)},
            {res::IDM_COPY_AS_UNIX_SECONDS, ui::LoadString(res::IDS_COPY_AS_UNIX_SECONDS)},
-           {res::IDM_COPY_AS_UNIX_MS, ui::LoadString(res::IDS_COPY_AS_UNIX_MS)}}}});
+           {res::IDM_COPY_AS_UNIX_MS, ui::LoadString(res::IDS_COPY_AS_UNIX_MS)}},
+          anyInstant}});
     if (chosen == res::IDM_COPY_ROW) {
         ReportCopyRow(res::IDC_HISTORY, row);
     } else if (chosen == res::IDM_COPY_OUTPUT) {
@@ -197,6 +209,7 @@ void CTickwrightDlg::OnBnClickedToggleMode() {
 }
 
 void CTickwrightDlg::OnBnClickedCurrentTime() {
+    m_recordingPresentTime = true;
     for (const PageAction action : CurrentTimeActions(m_simplePage->IsWindowVisible())) {
         switch (action) {
             case PageAction::SimpleShowCurrentTimestamp:
@@ -213,6 +226,7 @@ void CTickwrightDlg::OnBnClickedCurrentTime() {
                 break;
         }
     }
+    m_recordingPresentTime = false;
 }
 
 void CTickwrightDlg::OnBnClickedClear() {

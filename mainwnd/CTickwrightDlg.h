@@ -68,6 +68,9 @@ private:
     std::shared_ptr<DlgAdvance> m_advancedPage;
     int m_icon = res::IDR_MAINFRAME;
     HistoryList m_historyList;
+    // While "当前时间" runs: the rows it records hold the clock's digits, not
+    // a user's, so no other unit is guessed for them.
+    bool m_recordingPresentTime = false;
 };
 
 }  // namespace tickwright

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/Calendar.h"
+#include "core/FloorDivision.h"
 #include "core/InstantFacts.h"
 #include "core/Timestamp.h"
 
@@ -17,8 +18,8 @@ constexpr std::array<std::u16string_view, 7> kWeekdays = {
 constexpr std::array<std::u16string_view, 7> kUnitWords = {u"",   u"秒",   u"分钟", u"小时",
                                                            u"天", u"个月", u"年"};
 
-std::u16string RelativeText(std::int64_t then, std::int64_t now) {
-    const ElapsedTime elapsed = Elapsed(then, now);
+std::u16string RelativeText(std::int64_t then, std::int64_t now, ZoneIndex zone) {
+    const ElapsedTime elapsed = Elapsed(then, now, zone);
     if (elapsed.unit == ElapsedTime::Unit::Now) {
         return u"刚才";
     }
@@ -27,56 +28,67 @@ std::u16string RelativeText(std::int64_t then, std::int64_t now) {
            (elapsed.future ? u"后" : u"前");
 }
 
-// Whether a wall-clock ms falls in the years the parsers accept, 1900..9999:
-// told from the ms alone, without working out its date.
-bool IsInParsedYears(std::int64_t wallMs) {
-    constexpr std::int64_t kFirst = -2208988800000;  // 1900-01-01 00:00:00.000
-    constexpr std::int64_t kEnd = 253402300800000;   // 10000-01-01 00:00:00.000
-    return wallMs >= kFirst && wallMs < kEnd;
-}
+// The units a typed timestamp's digits may have been meant in, smallest
+// count first.
+enum class DigitsUnit { Seconds, Milliseconds, Microseconds, Nanoseconds };
 
-std::int64_t FloorDiv(std::int64_t value, std::int64_t divisor) {
-    const std::int64_t quotient = value / divisor;
-    return value % divisor < 0 ? quotient - 1 : quotient;
-}
-
-// The same digits read as each unit, on the input zone's clock, shown on the
-// row's: a line for each reading that lands inside 1900..9999. The row's own
-// reading never does (that is when these lines are asked for).
-std::u16string OtherUnitLines(const HistoryInstant& row, std::int64_t value) {
-    struct Reading {
-        std::u16string_view label;
-        std::int64_t wallMs;
-        bool withMs;
-    };
-    const Reading readings[] = {
-        {u"若按秒计：", MsFromTimestamp(value, Precision::Seconds), false},
-        {u"若按毫秒计：", value, true},
-        {u"若按微秒计：", FloorDiv(value, 1000), true},
-        {u"若按纳秒计：", FloorDiv(value, 1000000), true},
-    };
-    std::u16string lines;
-    for (const Reading& reading : readings) {
-        const std::int64_t shownMs = ShiftToZone(reading.wallMs, row.inputZone, row.outputZone);
-        if (!IsInParsedYears(shownMs)) {
-            continue;
-        }
-        const CivilDateTime shown = TimestampToCivil(shownMs);
-        lines += u'\n';
-        lines += reading.label;
-        lines += FormatCivilDay(shown.day);
-        lines += u' ';
-        lines += FormatTimeOfDay(shown.time, reading.withMs);
+// The unit the digits most likely are, by how many there are, as the widely
+// used epoch converters judge it: up to 11 digits seconds (which reach the
+// year 5138), up to 14 milliseconds, up to 17 microseconds, more nanoseconds.
+DigitsUnit LikelyUnit(std::int64_t value) {
+    // The magnitude unsigned, so that INT64_MIN has one.
+    const std::uint64_t magnitude =
+        value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    if (magnitude < 100000000000u) {
+        return DigitsUnit::Seconds;
     }
-    return lines;
+    if (magnitude < 100000000000000u) {
+        return DigitsUnit::Milliseconds;
+    }
+    return magnitude < 100000000000000000u ? DigitsUnit::Microseconds : DigitsUnit::Nanoseconds;
+}
+
+// When the digits most likely were another unit than the row's own: that
+// reading, on the input zone's clock, shown on the row's, as one more line.
+std::u16string OtherUnitLine(const HistoryInstant& row, std::int64_t value) {
+    const DigitsUnit likely = LikelyUnit(value);
+    const DigitsUnit converted = row.instant.precision == Precision::Seconds
+                                     ? DigitsUnit::Seconds
+                                     : DigitsUnit::Milliseconds;
+    if (value == 0 || likely == converted) {
+        return {};
+    }
+    // The likely unit bounds the digits, so its reading stays in the 64-bit
+    // range; only that one is made.
+    std::int64_t wallMs = value;
+    std::u16string_view label = u"若按毫秒计：";
+    switch (likely) {
+        case DigitsUnit::Seconds:
+            wallMs = value * MsOfDay::kPerSecond;
+            label = u"若按秒计：";
+            break;
+        case DigitsUnit::Milliseconds:
+            break;
+        case DigitsUnit::Microseconds:
+            wallMs = FloorDiv(value, 1000);
+            label = u"若按微秒计：";
+            break;
+        case DigitsUnit::Nanoseconds:
+            wallMs = FloorDiv(value, 1000000);
+            label = u"若按纳秒计：";
+            break;
+    }
+    const CivilDateTime shown =
+        CivilInZone(ShiftToZone(wallMs, row.inputZone, kUtcZone), row.instant.zone);
+    return u'\n' + std::u16string(label) + FormatCivilDay(shown.day) + u' ' +
+           FormatTimeOfDay(shown.time, likely != DigitsUnit::Seconds);
 }
 
 }  // namespace
 
 std::u16string HistoryHint(const HistoryInstant& row, std::int64_t nowMs) {
     const ConversionInstant& instant = row.instant;
-    const std::int64_t wallMs = ShiftToZone(instant.unixMs, kUtcZone, instant.zone);
-    const CivilDay day = TimestampToCivil(wallMs).day;
+    const CivilDay day = CivilInZone(instant.unixMs, instant.zone).day;
     // Appended piece by piece into one buffer: the hint is built each time it
     // is shown.
     std::u16string hint;
@@ -96,9 +108,9 @@ std::u16string HistoryHint(const HistoryInstant& row, std::int64_t nowMs) {
     hint += u"，当年第 ";
     hint += FormatTimestamp(SplitCivilDay(day).dayOfYear + 1);
     hint += u" 天\n距今：";
-    hint += RelativeText(instant.unixMs, nowMs);
-    if (instant.typedValue && !IsInParsedYears(wallMs)) {
-        hint += OtherUnitLines(row, *instant.typedValue);
+    hint += RelativeText(instant.unixMs, nowMs, instant.zone);
+    if (instant.typedValue) {
+        hint += OtherUnitLine(row, *instant.typedValue);
     }
     return hint;
 }

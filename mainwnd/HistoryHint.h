@@ -11,9 +11,11 @@
 //   Unix 毫秒：1700000000123
 //   星期三，2023-W46，当年第 319 天
 //   距今：2 年前
-// and, when a typed timestamp's date lies outside 1900..9999, a line for each
-// other unit whose reading of the same digits lands inside those years:
-//   若按纳秒计：2023-11-15 06:13:20.123
+// and, when the digits of a typed timestamp most likely were another unit
+// than the one it was converted in (by their count: up to 11 digits seconds,
+// up to 14 milliseconds, up to 17 microseconds, more nanoseconds), one line
+// with that reading in the row's zone. 1700000000 typed under 毫秒 at UTC+08H:
+//   若按秒计：2023-11-15 06:13:20
 
 #include <cstdint>
 #include <string>

@@ -57,7 +57,7 @@ std::u16string HistoryList::RowHint(int row) const {
     if (found == nullptr || !found->instant) {
         return {};
     }
-    return HistoryHint(*found->instant, ReadClockTicks() / 10000);
+    return HistoryHint(*found->instant, CurrentTimestamp(Precision::Milliseconds));
 }
 
 void HistoryList::SetHistoryNote(int row, std::u16string note) {

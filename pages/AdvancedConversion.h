@@ -43,7 +43,8 @@ FromTimestampResult ComputeFromTimestamp(std::u16string_view timestampText, Zone
 struct FromDateTimeResult {
     // "00:00:00" for an empty time field, else the typed text.
     std::u16string effectiveTime;
-    // Set when the date or the time was refused; then nothing else is set.
+    // Set when the date or the time was refused; then nothing but it and
+    // effectiveTime is set.
     std::optional<std::u16string> message;
     std::u16string inputTimestamp;  // on the input zone's clock
     OutputSide output;

@@ -22,6 +22,8 @@ struct ConversionInstant {
     // The number read from a typed timestamp, counted on the input zone's
     // clock; none when a date and time were typed.
     std::optional<std::int64_t> typedValue;
+
+    friend bool operator==(const ConversionInstant&, const ConversionInstant&) = default;
 };
 
 // The history row a successful conversion asks its host to add, with the
@@ -42,11 +44,8 @@ struct ConversionRecord {
     std::u16string output;
     ConversionInstant instant;
 
-    // The row as the list shows it: the four texts.
-    friend bool operator==(const ConversionRecord& a, const ConversionRecord& b) {
-        return a.inputZone == b.inputZone && a.input == b.input && a.outputZone == b.outputZone &&
-               a.output == b.output;
-    }
+    // The four texts the list shows and the instant the row keeps.
+    friend bool operator==(const ConversionRecord&, const ConversionRecord&) = default;
 };
 
 }  // namespace tickwright

@@ -431,11 +431,14 @@ namespace {
 void AddMenuItems(QMenu& menu, const std::vector<Dialog::MenuItem>& items) {
     for (const Dialog::MenuItem& item : items) {
         if (item.submenu.empty()) {
-            menu.addAction(ToQString(item.text))->setData(item.command);
+            QAction* action = menu.addAction(ToQString(item.text));
+            action->setData(item.command);
+            action->setEnabled(item.enabled);
             continue;
         }
         QMenu* submenu = menu.addMenu(ToQString(item.text));
         submenu->setFont(menu.font());
+        submenu->setEnabled(item.enabled);
         AddMenuItems(*submenu, item.submenu);
     }
 }

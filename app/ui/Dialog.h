@@ -118,6 +118,7 @@ public:
         int command = 0;  // ignored for an item that opens a submenu
         std::u16string text;
         std::vector<MenuItem> submenu = {};
+        bool enabled = true;  // shown greyed and not choosable when false
     };
     int TrackPopupMenu(const std::vector<MenuItem>& items);
 

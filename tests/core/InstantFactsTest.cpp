@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/InstantFacts.h"
+#include "core/Timestamp.h"
 #include "tests/core/ReferenceCalendar.h"
 
 namespace tickwright {
@@ -176,43 +177,136 @@ TEST(InstantFacts, IsoTextsWithTheZonesOffsetOrZ) {
     }
 }
 
-TEST(InstantFacts, ElapsedInTheLargestUnitThatFits) {
+// Unix ms of a wall-clock date and time in UTC, 1900..9999.
+std::int64_t Utc(PackedDate date, PackedTime time) {
+    return CalendarToTimestamp(date, time);
+}
+
+TEST(InstantFacts, ElapsedCountsCalendarYearsAndMonthsAndThenFixedUnits) {
     using U = ElapsedTime::Unit;
     using L = std::numeric_limits<std::int64_t>;
     constexpr std::int64_t kNow = 1765000000000;
-    constexpr std::int64_t kYear = 31556952000;
     struct Case {
         std::int64_t then;
+        std::int64_t now;
+        ZoneIndex zone;
         U unit;
         std::uint64_t count;
         bool future;
+        const char* why;
     };
     const Case cases[] = {
-        {kNow, U::Now, 0, false},
-        {kNow - 999, U::Now, 0, false},
-        {kNow + 999, U::Now, 0, true},
-        {kNow - 1000, U::Second, 1, false},
-        {kNow + 59999, U::Second, 59, true},
-        {kNow - 60000, U::Minute, 1, false},
-        {kNow + 3 * 60000 + 5, U::Minute, 3, true},
-        {kNow - 3600000, U::Hour, 1, false},
-        {kNow + 23 * 3600000, U::Hour, 23, true},
-        {kNow - kDay, U::Day, 1, false},
-        {kNow + 30 * kDay, U::Day, 30, true},
-        {kNow - kYear / 12, U::Month, 1, false},
-        {kNow + 11 * (kYear / 12), U::Month, 11, true},
-        {kNow - 2 * kYear, U::Year, 2, false},
-        {kNow + kYear, U::Year, 1, true},
-        {L::min(), U::Year, 292277080, false},
-        {L::max(), U::Year, 292276968, true},
+        {kNow, kNow, 12, U::Now, 0, false, "the same instant"},
+        {kNow - 999, kNow, 12, U::Now, 0, false, "under a second back"},
+        {kNow + 999, kNow, 12, U::Now, 0, true, "under a second ahead"},
+        {kNow - 59500, kNow, 12, U::Second, 59, false, "59.5 s"},
+        {kNow - 60000, kNow, 12, U::Minute, 1, false, "60 s"},
+        {kNow + 3 * 60000 + 5, kNow, 12, U::Minute, 3, true, "minutes ahead"},
+        {kNow - 3600000, kNow, 12, U::Hour, 1, false, "an hour"},
+        {kNow - kDay, kNow, 12, U::Day, 1, false, "a day"},
+        {Utc(20240615, 100000000), Utc(20250615, 100000000), 12, U::Year, 1, false,
+         "exactly one calendar year back"},
+        {Utc(20250615, 100000000), Utc(20240615, 100000000), 12, U::Year, 1, true,
+         "exactly one calendar year ahead"},
+        {Utc(20240615, 90000000), Utc(20250615, 100000000), 12, U::Year, 1, false,
+         "a calendar year and an hour: no longer 11 months"},
+        {Utc(20240615, 100000001), Utc(20250615, 100000000), 12, U::Month, 11, false,
+         "a millisecond short of the year"},
+        {Utc(20230615, 100000000) - 2 * kDay, Utc(20230615, 100000000), 12, U::Day, 2, false,
+         "days"},
+        {Utc(20230615, 120000000) - 730 * kDay, Utc(20230615, 120000000), 12, U::Year, 2, false,
+         "730 days with no 29 February between are two years, not one"},
+        {Utc(20220228, 120000000), Utc(20240229, 120000000), 12, U::Year, 2, false,
+         "two years back from 29 February land on the 28th"},
+        {Utc(20240229, 0), Utc(20260228, 0), 12, U::Year, 1, false,
+         "two years after 29 February: from the 28th back lands before it, 23 months"},
+        {Utc(20240229, 120000000), Utc(20250228, 120000000), 12, U::Month, 11, false,
+         "from 2025-02-28 one year back is 2024-02-28, before the 29th"},
+        {Utc(20240229, 120000000), Utc(20250301, 120000000), 12, U::Year, 1, false,
+         "and on 1 March it is a year"},
+        {Utc(20250228, 0), Utc(20240229, 0), 12, U::Year, 1, true,
+         "a year ahead from 29 February lands on the 28th"},
+        {Utc(20260228, 0), Utc(20240229, 0), 12, U::Year, 2, true, "two years ahead"},
+        {Utc(20250228, 0), Utc(20250331, 0), 12, U::Month, 1, false,
+         "from 03-31 one month back is the last day of February"},
+        {Utc(20250228, 1), Utc(20250331, 0), 12, U::Day, 30, false,
+         "a millisecond later it is no whole month"},
+        {Utc(20250228, 0), Utc(20250131, 0), 12, U::Month, 1, true,
+         "from 01-31 one month ahead is the last day of February"},
+        {Utc(20250227, 0), Utc(20250131, 0), 12, U::Day, 27, true, "a day short of it"},
+        {Utc(20241130, 0), Utc(20250131, 0), 12, U::Month, 2, false,
+         "from 01-31 two months back is 11-30"},
+        {Utc(20250131, 200000000), Utc(20250228, 200000000), 12, U::Day, 28, false,
+         "from 02-28 20:00 one month back is 01-28, after 01-31"},
+        {Utc(20250131, 200000000), Utc(20250228, 200000000), 20, U::Month, 1, false,
+         "in UTC+08H both are the next day: from 03-01 back is 02-01, past 01-31"},
+        {L::min(), L::max(), 12, U::Year, 584554049, false, "the widest span, no overflow"},
+        {L::max(), L::min(), 12, U::Year, 584554049, true, "and the other way"},
+        {L::min(), L::max(), 24, U::Year, 584554049, false, "past the ends of the range"},
+        {L::min(), L::max(), 0, U::Year, 584554049, false, "before the start of it"},
+        {L::max(), 0, 12, U::Year, 292277024, true, "the last instant"},
+        {L::min(), 0, 12, U::Year, 292277024, false, "the first instant"},
     };
     for (const Case& c : cases) {
-        const ElapsedTime elapsed = Elapsed(c.then, kNow);
-        EXPECT_EQ(elapsed.unit, c.unit) << c.then;
-        EXPECT_EQ(elapsed.count, c.count) << c.then;
-        EXPECT_EQ(elapsed.future, c.future) << c.then;
+        const ElapsedTime elapsed = Elapsed(c.then, c.now, c.zone);
+        EXPECT_EQ(elapsed.unit, c.unit) << c.why;
+        EXPECT_EQ(elapsed.count, c.count) << c.why;
+        EXPECT_EQ(elapsed.future, c.future) << c.why;
     }
-    EXPECT_EQ(Elapsed(L::min(), L::max()).count, 584554049u) << "the widest span, no overflow";
+}
+
+// Reads "[sign]Y-MM-DDTHH:MM:SS[.mmm](Z|+HH:00|-HH:00)" back into the instant
+// it names, in 128 bits, the date found in the reference calendar.
+__int128 InstantOfIsoText(const std::u16string& text) {
+    const std::string t(text.begin(), text.end());
+    const bool negativeYear = t[0] == '-';
+    const std::size_t dateStart = (t[0] == '-' || t[0] == '+') ? 1 : 0;
+    const std::size_t timeStart = t.find('T');
+    const std::size_t yearEnd = t.rfind('-', timeStart - 4);
+    const std::int64_t year = std::stoll(t.substr(dateStart, yearEnd - dateStart));
+    const int month = std::stoi(t.substr(yearEnd + 1, 2));
+    const int day = std::stoi(t.substr(yearEnd + 4, 2));
+    const reference::Date wanted{negativeYear ? -year : year, month, day, 0};
+    // The day count whose reference date this is: the dates grow with it.
+    std::int64_t low = -110000000000;
+    std::int64_t high = 110000000000;
+    while (low < high) {
+        const std::int64_t mid = low + (high - low) / 2;
+        const reference::Date at = reference::DateOfUnixDays(mid);
+        const bool before = at.year != wanted.year     ? at.year < wanted.year
+                            : at.month != wanted.month ? at.month < wanted.month
+                                                       : at.day < wanted.day;
+        if (before) {
+            low = mid + 1;
+        } else {
+            high = mid;
+        }
+    }
+    const std::string time = t.substr(timeStart + 1);
+    const int hours = std::stoi(time.substr(0, 2));
+    const int minutes = std::stoi(time.substr(3, 2));
+    const int seconds = std::stoi(time.substr(6, 2));
+    const int millis = time.size() > 8 && time[8] == '.' ? std::stoi(time.substr(9, 3)) : 0;
+    const std::size_t zoneAt = time.find_first_of("Z+-", 8);
+    const int offset = time[zoneAt] == 'Z'
+                           ? 0
+                           : (time[zoneAt] == '-' ? -1 : 1) * std::stoi(time.substr(zoneAt + 1, 2));
+    return static_cast<__int128>(low) * kDay + hours * 3600000 + minutes * 60000 + seconds * 1000 +
+           millis - static_cast<__int128>(offset) * 3600000;
+}
+
+TEST(InstantFacts, TheZonesIsoTextAndTheUtcOneNameTheSameInstantAtTheEnds) {
+    using L = std::numeric_limits<std::int64_t>;
+    for (const std::int64_t ms : {L::min(), L::min() + 1, L::min() + 43200000, L::max() - 43200000,
+                                  L::max() - 1, L::max(), std::int64_t{1700000000123}}) {
+        for (ZoneIndex zone = 0; zone < kZoneCount; ++zone) {
+            const std::u16string inZone = IsoDateTime(ms, zone, true);
+            const std::u16string utc = IsoDateTimeUtc(ms, true);
+            EXPECT_EQ(InstantOfIsoText(inZone), InstantOfIsoText(utc))
+                << std::string(inZone.begin(), inZone.end()) << " at zone " << zone;
+            EXPECT_TRUE(InstantOfIsoText(utc) == ms) << std::string(utc.begin(), utc.end());
+        }
+    }
 }
 
 }  // namespace

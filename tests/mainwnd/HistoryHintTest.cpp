@@ -25,7 +25,7 @@ namespace {
 
 constexpr Precision kMs = Precision::Milliseconds;
 constexpr Precision kS = Precision::Seconds;
-constexpr std::int64_t kYear = 31556952000;
+constexpr std::int64_t kDay = 86400000;
 
 HistoryInstant InstantOf(const ConversionRecord& record) {
     return {record.instant, record.inputZone, record.outputZone};
@@ -47,7 +47,7 @@ TEST(HistoryHint, OfRowsFromBothPagesInEitherPrecision) {
         const char* why;
     };
     const Case cases[] = {
-        {ConvertToDateTime(u"1700000000123", 20, kMs).record, 1700000000123 + 2 * kYear,
+        {ConvertToDateTime(u"1700000000123", 20, kMs).record, 1700000000123 + 731 * kDay,
          Lines({u"ISO 8601：2023-11-15T06:13:20.123+08:00", u"UTC：2023-11-14T22:13:20.123Z",
                 u"Unix 秒：1700000000", u"Unix 毫秒：1700000000123",
                 u"星期三，2023-W46，当年第 319 天", u"距今：2 年前"}),
@@ -73,14 +73,13 @@ TEST(HistoryHint, OfRowsFromBothPagesInEitherPrecision) {
          "advanced page from a date under 秒: no ms in the ISO texts, the typed instant kept"},
         {ConvertToDateTime(u"-1", 12, kMs).record, 0,
          Lines({u"ISO 8601：1969-12-31T23:59:59.999+00:00", u"UTC：1969-12-31T23:59:59.999Z",
-                u"Unix 秒：-1", u"Unix 毫秒：-1", u"星期三，1970-W01，当年第 365 天",
-                u"距今：刚才"}),
-         "a negative instant: seconds taken toward the past"},
+                u"Unix 秒：-1", u"Unix 毫秒：-1", u"星期三，1970-W01，当年第 365 天", u"距今：刚才",
+                u"若按秒计：1969-12-31 23:59:59"}),
+         "a negative instant: seconds taken toward the past; one digit reads as seconds"},
         {ConvertToDateTime(u"-62167219200000", 12, kMs).record, 0,
          Lines({u"ISO 8601：0000-01-01T00:00:00.000+00:00", u"UTC：0000-01-01T00:00:00.000Z",
                 u"Unix 秒：-62167219200", u"Unix 毫秒：-62167219200000",
-                u"星期六，-0001-W52，当年第 1 天", u"距今：1970 年前",
-                u"若按微秒计：1968-01-12 11:19:40.800", u"若按纳秒计：1969-12-31 06:43:52.780"}),
+                u"星期六，-0001-W52，当年第 1 天", u"距今：1970 年前"}),
          "year 0, in the last ISO week of year -1"},
         {ConvertToDateTime(u"9223372036854775807", 12, kMs).record, 0,
          Lines({u"ISO 8601：+292278994-08-17T07:12:55.807+00:00",
@@ -88,15 +87,20 @@ TEST(HistoryHint, OfRowsFromBothPagesInEitherPrecision) {
                 u"Unix 毫秒：9223372036854775807", u"星期日，+292278994-W33，当年第 229 天",
                 u"距今：292277024 年后", u"若按纳秒计：2262-04-11 23:47:16.854"}),
          "the top of the 64-bit range"},
+        {ComputeFromTimestamp(u"1700000000", 20, 12, kMs).record, 1671200000,
+         Lines({u"ISO 8601：1970-01-20T08:13:20.000+00:00", u"UTC：1970-01-20T08:13:20.000Z",
+                u"Unix 秒：1671200", u"Unix 毫秒：1671200000", u"星期二，1970-W04，当年第 20 天",
+                u"距今：刚才", u"若按秒计：2023-11-14 14:13:20"}),
+         "advanced page from a timestamp on UTC+08H's clock: the digits counted there"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(HistoryHint(InstantOf(c.record), c.now), c.hint) << c.why;
     }
 }
 
-// The digits of a timestamp whose date lies outside 1900..9999, read in each
-// other unit: a line for every reading that lands inside those years.
-TEST(HistoryHint, OffersTheUnitsTheDigitsProbablyWere) {
+// The unit the digits of a typed timestamp most likely are, by their count:
+// when it is not the row's own, one line with that reading.
+TEST(HistoryHint, OffersTheUnitTheDigitsMostLikelyAre) {
     struct Case {
         const char16_t* text;
         Precision precision;
@@ -104,22 +108,27 @@ TEST(HistoryHint, OffersTheUnitsTheDigitsProbablyWere) {
         const char* why;
     };
     const Case cases[] = {
-        {u"1700000000123456789", kMs, {u"若按纳秒计：2023-11-15 06:13:20.123"}, "nanoseconds"},
-        {u"1700000000123456",
-         kMs,
-         {u"若按微秒计：2023-11-15 06:13:20.123", u"若按纳秒计：1970-01-21 00:13:20.000"},
-         "microseconds, and nanoseconds also land in range"},
-        {u"1700000000123",
-         kS,
-         {u"若按毫秒计：2023-11-15 06:13:20.123", u"若按微秒计：1970-01-21 00:13:20.000",
-          u"若按纳秒计：1970-01-01 08:28:20.000"},
-         "milliseconds typed under 秒"},
-        {u"1700000000123", kMs, {}, "in range: no guess"},
-        {u"-1700000000123",
-         kS,
-         {u"若按毫秒计：1916-02-18 09:46:39.877", u"若按微秒计：1969-12-12 15:46:39.999",
-          u"若按纳秒计：1970-01-01 07:31:39.999"},
-         "negative digits read the same way"},
+        {u"1700000000", kMs, {u"若按秒计：2023-11-15 06:13:20"}, "seconds typed under 毫秒"},
+        {u"1700000000123", kS, {u"若按毫秒计：2023-11-15 06:13:20.123"}, "ms typed under 秒"},
+        {u"1700000000123456", kMs, {u"若按微秒计：2023-11-15 06:13:20.123"}, "16 digits"},
+        {u"1700000000123456", kS, {u"若按微秒计：2023-11-15 06:13:20.123"}, "16 under 秒"},
+        {u"1700000000123456789", kMs, {u"若按纳秒计：2023-11-15 06:13:20.123"}, "19 digits"},
+        {u"1700000000123456789", kS, {u"若按纳秒计：2023-11-15 06:13:20.123"}, "19 under 秒"},
+        {u"1700000000123", kMs, {}, "milliseconds under 毫秒: nothing to guess"},
+        {u"1700000000", kS, {}, "seconds under 秒"},
+        {u"0", kMs, {}, "zero is no mistake"},
+        {u"-1700000000", kMs, {u"若按秒计：1916-02-18 09:46:40"}, "negative seconds"},
+        {u"-1700000000123", kS, {u"若按毫秒计：1916-02-18 09:46:39.877"}, "negative ms"},
+        {u"99999999999", kMs, {u"若按秒计：5138-11-16 17:46:39"}, "eleven digits are seconds"},
+        {u"-99999999999", kMs, {u"若按秒计：-1199-02-15 22:13:21"}, "and with a sign"},
+        {u"100000000000", kMs, {}, "twelve are milliseconds"},
+        {u"100000000000", kS, {u"若按毫秒计：1973-03-03 17:46:40.000"}, "10^11 under 秒"},
+        {u"-100000000000", kS, {u"若按毫秒计：1966-10-31 22:13:20.000"}, "-10^11 under 秒"},
+        {u"99999999999999", kS, {u"若按毫秒计：5138-11-16 17:46:39.999"}, "fourteen are ms"},
+        {u"100000000000000", kMs, {u"若按微秒计：1973-03-03 17:46:40.000"}, "10^14: µs"},
+        {u"99999999999999999", kMs, {u"若按微秒计：5138-11-16 17:46:39.999"}, "17 digits: µs"},
+        {u"100000000000000000", kS, {u"若按纳秒计：1973-03-03 17:46:40.000"}, "10^17: ns"},
+        {u"-9223372036854775808", kS, {u"若按纳秒计：1677-09-21 08:12:43.145"}, "INT64_MIN"},
     };
     for (const Case& c : cases) {
         const std::u16string hint =
@@ -159,12 +168,12 @@ TEST(HistoryHint, SaysHowFarFromNowInEveryUnitOnBothSides) {
         {kThen - 3 * 60000, u"3 分钟后"},
         {kThen + 7 * 3600000, u"7 小时前"},
         {kThen - 7 * 3600000, u"7 小时后"},
-        {kThen + 4 * 86400000LL, u"4 天前"},
-        {kThen - 4 * 86400000LL, u"4 天后"},
-        {kThen + 2 * (kYear / 12), u"2 个月前"},
-        {kThen - 2 * (kYear / 12), u"2 个月后"},
-        {kThen + 2 * kYear, u"2 年前"},
-        {kThen - 2 * kYear, u"2 年后"},
+        {kThen + 4 * kDay, u"4 天前"},
+        {kThen - 4 * kDay, u"4 天后"},
+        {kThen + 61 * kDay, u"2 个月前"},
+        {kThen - 61 * kDay, u"2 个月后"},
+        {kThen + 731 * kDay, u"2 年前"},
+        {kThen - 730 * kDay, u"2 年后"},
     };
     for (const Case& c : cases) {
         const std::u16string hint = HistoryHint(row, c.now);
@@ -189,8 +198,10 @@ protected:
     QString Data(int row, int column, int role) {
         return List()->model()->index(row, column).data(role).toString();
     }
-    // Opens the list's menu with `open` and chooses 复制为's item `item`.
+    // Opens the list's menu with `open` and chooses 复制为's item `item`,
+    // the clipboard holding first a text no item writes.
     void CopyAs(const std::function<void()>& open, int item) {
+        QGuiApplication::clipboard()->setText(QStringLiteral("sentinel: no item writes this"));
         QTimer::singleShot(0, [item] {
             testsupport::WaitUntil([] { return QApplication::activePopupWidget() != nullptr; });
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -231,13 +242,49 @@ TEST_F(HistoryHints, CurrentTimeRowsCarryTheirInstantAndShowTheHint) {
     ASSERT_EQ(m_main.HistoryRowCount(), 4) << "two rows on the advanced page";
     EXPECT_EQ(Data(0, 0, Qt::ToolTipRole), expected);
     EXPECT_EQ(Data(1, 0, Qt::ToolTipRole), expected);
+
+    // In 1972 the present in milliseconds has 11 digits, which typed would
+    // read as seconds; the clock's digits are no typing mistake.
+    tickwright::SetClockTicksSource([] { return std::int64_t{63072000000} * 10000; });
+    m_main.OnBnClickedCurrentTime();
+    m_main.OnBnClickedToggleMode();
+    m_main.OnBnClickedCurrentTime();
+    ASSERT_EQ(m_main.HistoryRowCount(), 7);
+    for (int row = 0; row < 3; ++row) {
+        EXPECT_FALSE(Data(row, 0, Qt::ToolTipRole).contains(QStringLiteral("若按"))) << row;
+    }
+    m_main.SimplePage().OnBnClickedToDateTime();
+    EXPECT_TRUE(Data(0, 0, Qt::ToolTipRole).contains(QStringLiteral("若按秒计：")))
+        << "the same digits converted by the user's own button";
+}
+
+TEST_F(HistoryHints, CopyAsIsDisabledOnRowsWithoutAnInstant) {
+    m_main.AddHistoryRecord(12, u"texts only", 12, u"");
+    m_main.Record(ConvertToDateTime(u"0", 20, kS).record);
+    const auto copyAsEnabledAt = [&](int row) {
+        bool enabled = true;
+        QTimer::singleShot(0, [&] {
+            testsupport::WaitUntil([] { return QApplication::activePopupWidget() != nullptr; });
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            enabled = menu->actions()[2]->isEnabled();
+            menu->close();
+        });
+        const QPoint at = List()->visualRect(List()->model()->index(row, 1)).center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, List()->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(List()->viewport(), &event);
+        return enabled;
+    };
+    EXPECT_FALSE(copyAsEnabledAt(1)) << "a row of texts alone";
+    EXPECT_TRUE(copyAsEnabledAt(0));
+    List()->selectAll();
+    EXPECT_TRUE(copyAsEnabledAt(1)) << "a selection where one row has an instant";
 }
 
 TEST_F(HistoryHints, CopyAsFromTheMenuForOneRowOrASelection) {
     m_main.AddHistoryRecord(12, u"texts only", 12, u"");
     m_main.Record(ConvertToDateTime(u"0", 20, kS).record);
     m_main.Record(ConvertToDateTime(u"1700000000123", 20, kMs).record);
-    QGuiApplication::clipboard()->clear();
     const auto rightClick = [&](int row) {
         return [this, row] {
             const QPoint at = List()->visualRect(List()->model()->index(row, 1)).center();

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
+#include "core/Timestamp.h"
 #include "pages/AdvancedConversion.h"
 #include "pages/DateTimeInput.h"
 
@@ -18,6 +21,7 @@ TEST(AdvancedConversion, FromTimestamp) {
         const char16_t* inputDate;
         const char16_t* inputTime;
         OutputSide output;
+        std::int64_t unixMs;  // the instant the row keeps
         const char* why;
     };
     const Case cases[] = {
@@ -28,6 +32,7 @@ TEST(AdvancedConversion, FromTimestamp) {
          u"1970-01-01",
          u"00:00:00.000",
          {u"28800000", u"1970-01-01", u"08:00:00.000"},
+         0,
          "UTC to UTC+08H"},
         {u"0",
          12,
@@ -36,6 +41,7 @@ TEST(AdvancedConversion, FromTimestamp) {
          u"1970-01-01",
          u"00:00:00",
          {u"28800", u"1970-01-01", u"08:00:00"},
+         0,
          "the same in seconds"},
         {u"1700000000",
          12,
@@ -44,6 +50,7 @@ TEST(AdvancedConversion, FromTimestamp) {
          u"2023-11-14",
          u"22:13:20",
          {u"1700028800", u"2023-11-15", u"06:13:20"},
+         1700000000000,
          "across midnight"},
         {u"0",
          0,
@@ -52,6 +59,7 @@ TEST(AdvancedConversion, FromTimestamp) {
          u"1970-01-01",
          u"00:00:00.000",
          {u"86400000", u"1970-01-02", u"00:00:00.000"},
+         43200000,
          "UTC-12H to UTC+12H"},
         {u"0",
          24,
@@ -60,6 +68,7 @@ TEST(AdvancedConversion, FromTimestamp) {
          u"1970-01-01",
          u"00:00:00.000",
          {u"-86400000", u"1969-12-31", u"00:00:00.000"},
+         -43200000,
          "UTC+12H to UTC-12H"},
         {u"00042",
          7,
@@ -68,6 +77,7 @@ TEST(AdvancedConversion, FromTimestamp) {
          u"1970-01-01",
          u"00:00:00.042",
          {u"42", u"1970-01-01", u"00:00:00.042"},
+         18000042,
          "equal zones repeat the input in plain form"},
         {u"",
          12,
@@ -76,6 +86,7 @@ TEST(AdvancedConversion, FromTimestamp) {
          u"1970-01-01",
          u"00:00:00.000",
          {u"0", u"1970-01-01", u"00:00:00.000"},
+         0,
          "empty text reads as 0"},
         {u"-1500",
          12,
@@ -84,6 +95,7 @@ TEST(AdvancedConversion, FromTimestamp) {
          u"1969-12-31",
          u"23:35:00",
          {u"-1500", u"1969-12-31", u"23:35:00"},
+         -1500000,
          "negative seconds"},
         {u"-1",
          12,
@@ -92,6 +104,7 @@ TEST(AdvancedConversion, FromTimestamp) {
          u"1969-12-31",
          u"23:59:59.999",
          {u"-1", u"1969-12-31", u"23:59:59.999"},
+         -1,
          "one ms before the epoch"},
         {u"-9223372036854775808",
          24,
@@ -100,6 +113,7 @@ TEST(AdvancedConversion, FromTimestamp) {
          u"-292275055-05-16",
          u"16:47:04",
          {u"-9223372036854776", u"-292275055-05-16", u"16:47:04"},
+         INT64_MIN,
          "saturated at the bottom"},
         {u"5",
          -1,
@@ -108,6 +122,7 @@ TEST(AdvancedConversion, FromTimestamp) {
          u"1970-01-01",
          u"00:00:05",
          {u"28805", u"1970-01-01", u"08:00:05"},
+         5000,
          "no input zone reads as offset 0"},
     };
     for (const Case& c : cases) {
@@ -118,7 +133,11 @@ TEST(AdvancedConversion, FromTimestamp) {
         EXPECT_EQ(result.output.date, c.output.date) << c.why;
         EXPECT_EQ(result.output.time, c.output.time) << c.why;
         EXPECT_EQ(result.record,
-                  (ConversionRecord{c.in, c.text, c.out, c.output.date + u' ' + c.output.time}))
+                  (ConversionRecord{c.in,
+                                    c.text,
+                                    c.out,
+                                    c.output.date + u' ' + c.output.time,
+                                    {c.unixMs, c.precision, c.out, ParseTimestampText(c.text)}}))
             << c.why;
     }
 }
@@ -133,6 +152,7 @@ TEST(AdvancedConversion, FromDateAndTime) {
         const char16_t* inputTimestamp;
         OutputSide output;
         const char16_t* recordInput;
+        std::int64_t unixMs;  // the instant the row keeps
         const char* why;
     };
     const Case cases[] = {
@@ -144,6 +164,7 @@ TEST(AdvancedConversion, FromDateAndTime) {
          u"473441135001",
          {u"473412335001", u"1985-01-01", u"07:25:35.001"},
          u"1985-01-01 15:25:35.001",
+         473412335001,
          "the input timestamp is on the input zone's clock"},
         {u"1985-01-01",
          u"15:25:35.001",
@@ -153,6 +174,7 @@ TEST(AdvancedConversion, FromDateAndTime) {
          u"473441135",
          {u"473412335", u"1985-01-01", u"07:25:35"},
          u"1985-01-01 15:25:35.001",
+         473412335001,
          "seconds drop the typed milliseconds but the record keeps them"},
         {u"1970-01-01",
          u"00:00:01.999",
@@ -162,6 +184,7 @@ TEST(AdvancedConversion, FromDateAndTime) {
          u"1",
          {u"1", u"1970-01-01", u"00:00:01"},
          u"1970-01-01 00:00:01.999",
+         1999,
          "equal zones"},
         {u"1985-02-31",
          u"",
@@ -171,6 +194,7 @@ TEST(AdvancedConversion, FromDateAndTime) {
          u"478656000",
          {u"478656000", u"1985-03-03", u"00:00:00"},
          u"1985-02-31 00:00:00",
+         478656000000,
          "1985-02-31 counts on; empty time is midnight"},
         {u"1900-01-01",
          u"00:00:00",
@@ -180,6 +204,7 @@ TEST(AdvancedConversion, FromDateAndTime) {
          u"-2208988800000",
          {u"-2209032000000", u"1899-12-31", u"12:00:00.000"},
          u"1900-01-01 00:00:00",
+         -2208988800000,
          "before 1900 in the west: the true date"},
     };
     for (const Case& c : cases) {
@@ -190,8 +215,11 @@ TEST(AdvancedConversion, FromDateAndTime) {
         EXPECT_EQ(result.output.timestamp, c.output.timestamp) << c.why;
         EXPECT_EQ(result.output.date, c.output.date) << c.why;
         EXPECT_EQ(result.output.time, c.output.time) << c.why;
-        EXPECT_EQ(result.record, (ConversionRecord{c.in, c.recordInput, c.out,
-                                                   c.output.date + u' ' + c.output.time}))
+        EXPECT_EQ(result.record, (ConversionRecord{c.in,
+                                                   c.recordInput,
+                                                   c.out,
+                                                   c.output.date + u' ' + c.output.time,
+                                                   {c.unixMs, c.precision, c.out, std::nullopt}}))
             << c.why;
     }
 }

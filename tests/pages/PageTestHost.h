@@ -40,6 +40,10 @@ public:
                           std::u16string output) override {
         history.AddHistoryRecord(inputZone, std::move(input), outputZone, std::move(output));
     }
+    // Keeps the instant too, as the main window does.
+    void Record(const tickwright::ConversionRecord& record) override {
+        history.AddConversion(record);
+    }
     tickwright::HistoryRecord Row(int row) const { return history.GetHistoryRecord(row); }
 
     tickwright::Precision precision = tickwright::Precision::Milliseconds;

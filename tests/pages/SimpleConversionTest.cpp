@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
+#include "core/Timestamp.h"
 #include "pages/DateTimeInput.h"
 #include "pages/SimpleConversion.h"
 
@@ -17,33 +20,38 @@ TEST(SimpleConversion, DateAndTimeToTimestamp) {
         Precision precision;
         const char16_t* timestamp;
         const char16_t* recordInput;
+        std::int64_t unixMs;  // the instant the row keeps: the typed one, ms and all
         const char* why;
     };
     const Case cases[] = {
         {u"1985-01-01", u"15:25:35.001", 20, kMs, u"473412335001", u"1985-01-01 15:25:35.001",
-         "worked example"},
+         473412335001, "worked example"},
         {u"1985-01-01", u"15:25:35.001", 20, kS, u"473412335", u"1985-01-01 15:25:35.001",
-         "worked example in seconds"},
-        {u"1970-01-01", u"08:00:00", 20, kMs, u"0", u"1970-01-01 08:00:00", "epoch at UTC+08H"},
-        {u"1970-01-01", u"08:00:00", 20, kS, u"0", u"1970-01-01 08:00:00", "epoch in seconds"},
-        {u"1970-01-01", u"00:00:01.999", 12, kS, u"1", u"1970-01-01 00:00:01.999",
+         473412335001, "worked example in seconds"},
+        {u"1970-01-01", u"08:00:00", 20, kMs, u"0", u"1970-01-01 08:00:00", 0, "epoch at UTC+08H"},
+        {u"1970-01-01", u"08:00:00", 20, kS, u"0", u"1970-01-01 08:00:00", 0, "epoch in seconds"},
+        {u"1970-01-01", u"00:00:01.999", 12, kS, u"1", u"1970-01-01 00:00:01.999", 1999,
          "typed milliseconds dropped under seconds, kept in the record"},
-        {u"1985-01-01", u"", 12, kMs, u"473385600000", u"1985-01-01 00:00:00",
+        {u"1985-01-01", u"", 12, kMs, u"473385600000", u"1985-01-01 00:00:00", 473385600000,
          "empty time is midnight"},
-        {u"1969-12-31", u"23:59:59.500", 12, kS, u"-1", u"1969-12-31 23:59:59.500",
+        {u"1969-12-31", u"23:59:59.500", 12, kS, u"-1", u"1969-12-31 23:59:59.500", -500,
          "before 1970 floors to the second shown"},
         {u"1900-01-01", u"00:00:00", 24, kMs, u"-2209032000000", u"1900-01-01 00:00:00",
-         "earliest date in the zone furthest east"},
-        {u"1985-02-31", u"00:00:00", 12, kS, u"478656000", u"1985-02-31 00:00:00",
+         -2209032000000, "earliest date in the zone furthest east"},
+        {u"1985-02-31", u"00:00:00", 12, kS, u"478656000", u"1985-02-31 00:00:00", 478656000000,
          "day past the month counts on into March"},
-        {u"1985-01-01", u"00:00:00", -1, kS, u"473385600", u"1985-01-01 00:00:00",
+        {u"1985-01-01", u"00:00:00", -1, kS, u"473385600", u"1985-01-01 00:00:00", 473385600000,
          "no zone selected reads as offset 0"},
     };
     for (const Case& c : cases) {
         const ToTimestampResult result = ConvertToTimestamp(c.date, c.time, c.zone, c.precision);
         ASSERT_FALSE(result.message) << c.why;
         EXPECT_EQ(result.output.timestamp, c.timestamp) << c.why;
-        EXPECT_EQ(result.record, (ConversionRecord{c.zone, c.recordInput, kUtcZone, c.timestamp}))
+        EXPECT_EQ(result.record, (ConversionRecord{c.zone,
+                                                   c.recordInput,
+                                                   kUtcZone,
+                                                   c.timestamp,
+                                                   {c.unixMs, c.precision, c.zone, std::nullopt}}))
             << c.why;
     }
 }
@@ -78,32 +86,38 @@ TEST(SimpleConversion, TimestampToDateAndTime) {
         Precision precision;
         const char16_t* date;
         const char16_t* time;
+        std::int64_t unixMs;  // the instant; the row also keeps the number read
         const char* why;
     };
     const Case cases[] = {
-        {u"473412335", 20, kS, u"1985-01-01", u"15:25:35", "worked example back"},
-        {u"0", 20, kMs, u"1970-01-01", u"08:00:00.000", "epoch at UTC+08H"},
-        {u"0", 20, kS, u"1970-01-01", u"08:00:00", "no milliseconds under seconds"},
-        {u"abc", 12, kMs, u"1970-01-01", u"00:00:00.000", "letters read as 0"},
-        {u"-", 12, kMs, u"1970-01-01", u"00:00:00.000", "the dash left by an error reads as 0"},
-        {u"", 12, kS, u"1970-01-01", u"00:00:00", "empty reads as 0"},
-        {u"-1", 12, kS, u"1969-12-31", u"23:59:59", "one second before the epoch"},
-        {u"-86400001", 12, kMs, u"1969-12-30", u"23:59:59.999", "just past a negative day"},
-        {u"9223372036854775807", 12, kS, u"292278994-08-17", u"07:12:55",
+        {u"473412335", 20, kS, u"1985-01-01", u"15:25:35", 473412335000, "worked example back"},
+        {u"0", 20, kMs, u"1970-01-01", u"08:00:00.000", 0, "epoch at UTC+08H"},
+        {u"0", 20, kS, u"1970-01-01", u"08:00:00", 0, "no milliseconds under seconds"},
+        {u"abc", 12, kMs, u"1970-01-01", u"00:00:00.000", 0, "letters read as 0"},
+        {u"-", 12, kMs, u"1970-01-01", u"00:00:00.000", 0, "the dash left by an error reads as 0"},
+        {u"", 12, kS, u"1970-01-01", u"00:00:00", 0, "empty reads as 0"},
+        {u"-1", 12, kS, u"1969-12-31", u"23:59:59", -1000, "one second before the epoch"},
+        {u"-86400001", 12, kMs, u"1969-12-30", u"23:59:59.999", -86400001,
+         "just past a negative day"},
+        {u"9223372036854775807", 12, kS, u"292278994-08-17", u"07:12:55", INT64_MAX,
          "saturated milliseconds show the last instant there is"},
-        {u"9223372036854775807", 24, kMs, u"292278994-08-17", u"07:12:55.807",
+        {u"9223372036854775807", 24, kMs, u"292278994-08-17", u"07:12:55.807", INT64_MAX,
          "the shift saturates instead of wrapping"},
-        {u"1700000000123456789", 20, kMs, u"53872825-06-19", u"16:30:56.789",
+        {u"1700000000123456789", 20, kMs, u"53872825-06-19", u"16:30:56.789", 1700000000123456789,
          "a nanosecond log timestamp pasted under milliseconds shows its true date"},
-        {u"-2208988800001", 12, kMs, u"1899-12-31", u"23:59:59.999",
+        {u"-2208988800001", 12, kMs, u"1899-12-31", u"23:59:59.999", -2208988800001,
          "before 1900 shows the year it is"},
     };
     for (const Case& c : cases) {
         const ToDateTimeResult result = ConvertToDateTime(c.text, c.zone, c.precision);
         EXPECT_EQ(result.output.date, c.date) << c.why;
         EXPECT_EQ(result.output.time, c.time) << c.why;
-        EXPECT_EQ(result.record, (ConversionRecord{kUtcZone, c.text, c.zone,
-                                                   std::u16string(c.date) + u' ' + c.time}))
+        EXPECT_EQ(result.record,
+                  (ConversionRecord{kUtcZone,
+                                    c.text,
+                                    c.zone,
+                                    std::u16string(c.date) + u' ' + c.time,
+                                    {c.unixMs, c.precision, c.zone, ParseTimestampText(c.text)}}))
             << c.why;
     }
 }
