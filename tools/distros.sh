@@ -23,42 +23,77 @@ fi
 
 work=${TICKWRIGHT_DISTROS_DIR:-$repo/build/distros}
 mkdir -p "$work"
-# One clone for every system, so the table speaks of one commit however long
-# the run takes.
-source=$work/source
-rm -rf "$source"
-git clone -q "$repo" "$source"
-commit=$(git -C "$source" rev-parse --short HEAD)
-systems=("$@")
-[ ${#systems[@]} -gt 0 ] || systems=(bookworm-amd64 trixie-amd64 bookworm-i386)
 
+# What this run mounted, unmounted by the shell that mounted it: every mount
+# is made in this shell (never in a subshell, whose list the trap below
+# would not see), and an interrupted run unmounts on its way out.
 mounted=()
 unmount_all() {
     local i
     for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do
-        umount -l "${mounted[i]}" 2>/dev/null || true
+        umount "${mounted[i]}" 2>/dev/null || umount -l "${mounted[i]}" 2>/dev/null || true
     done
     mounted=()
 }
 trap unmount_all EXIT
+trap 'exit 130' INT TERM HUP
 
 bind() {
     mkdir -p "$2"
     mount --bind "$1" "$2" && mounted+=("$2")
 }
 
-# Runs the test command in a fresh root; prints one row of the table.
+# Everything mounted at or below $1, deepest first.
+mounts_under() {
+    findmnt -rn -o TARGET | awk -v root="$1" '$0 == root || index($0, root "/") == 1' | sort -r
+}
+
+# Removes a root an earlier run left behind. A run killed outright (SIGKILL,
+# a lost machine) could not unmount: its binds of the host's /proc, /sys and
+# /dev are still there, and removing through them would remove the host's
+# own files. So whatever is mounted below the root is unmounted first, and
+# nothing is removed while anything still is; rm never leaves the root's
+# file system either.
+remove_root() {
+    local root=$1 target
+    [ -e "$root" ] || return 0
+    while read -r target; do
+        umount "$target" 2>/dev/null || umount -l "$target" 2>/dev/null || true
+    done < <(mounts_under "$root")
+    if [ -n "$(mounts_under "$root")" ]; then
+        echo "tools/distros.sh: still mounted under $root, not removing it:" >&2
+        mounts_under "$root" >&2
+        return 1
+    fi
+    rm -rf --one-file-system "$root"
+}
+
+# One clone for every system, so the table speaks of one commit however long
+# the run takes.
+source=$work/source
+remove_root "$source" || exit 1
+git clone -q "$repo" "$source"
+commit=$(git -C "$source" rev-parse --short HEAD)
+systems=("$@")
+[ ${#systems[@]} -gt 0 ] || systems=(bookworm-amd64 trixie-amd64 bookworm-i386)
+
+# Runs the test command in a fresh root; sets `row` to its row of the table.
+# Runs in this shell, so that its mounts are this shell's to undo.
+row=
 run_system() {
     local system=$1
     local suite=${system%-*} arch=${system#*-}
     local root=$work/$system log=$work/$system.log
     local personality=()
     [ "$arch" = i386 ] && personality=(setarch i686)
-    rm -rf "$root"
+    if ! remove_root "$root"; then
+        row=$(printf '%-10s %-6s %s' "$suite" "$arch" "could not remove the old root")
+        return 1
+    fi
     echo "== $system: making the root" >&2
     if ! mmdebstrap --variant=apt --architectures="$arch" --include=git,ca-certificates \
         "$suite" "$root" >"$log" 2>&1; then
-        printf '%-10s %-6s %s\n' "$suite" "$arch" "could not make the root (see $log)"
+        row=$(printf '%-10s %-6s %s' "$suite" "$arch" "could not make the root (see $log)")
         return 1
     fi
     bind /proc "$root/proc"
@@ -84,9 +119,9 @@ run_system() {
         awk '{print $1 - $2}')
     failed=$(sed -nE 's/.* ([0-9]+) tests failed out of.*/\1/p' <<<"$summary")
     unmount_all
-    printf '%-10s %-6s %-24s %-8s %6s %6s %7ss  %s\n' "$suite" "$arch" "$compiler" "${qt:-?}" \
+    row=$(printf '%-10s %-6s %-24s %-8s %6s %6s %7ss  %s' "$suite" "$arch" "$compiler" "${qt:-?}" \
         "${passed:-?}" "${failed:-?}" "$((end - start))" \
-        "$([ "$status" -eq 0 ] && echo green || echo "FAILED (exit $status)")"
+        "$([ "$status" -eq 0 ] && echo green || echo "FAILED (exit $status)")")
     return "$status"
 }
 
@@ -100,7 +135,7 @@ for system in "${systems[@]}"; do
             exit 2
             ;;
     esac
-    row=$(run_system "$system") || overall=1
+    run_system "$system" || overall=1
     rows+=("$row")
 done
 
