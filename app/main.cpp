@@ -11,8 +11,10 @@
 
 namespace {
 
-// An answer that could not be written (a closed pipe, a full disk) is a
-// failure, not a silent success.
+// An answer that could not be written (a full disk, a device that refuses
+// it) is a failure, not a silent success. A reader that closed its end of a
+// pipe ends the program with SIGPIPE before fputs could tell, which the shell
+// reports as a failure all the same.
 int Answer(const std::string& text) {
     errno = 0;
     if (std::fputs(text.c_str(), stdout) == EOF || std::fflush(stdout) != 0) {

@@ -8,7 +8,22 @@ include(CheckLinkerFlag)
 
 option(TICKWRIGHT_HARDENING "Harden optimised builds (stack protector, fortify, CET, RELRO)" ON)
 
-if(TICKWRIGHT_HARDENING AND NOT TICKWRIGHT_SANITIZE AND NOT CMAKE_BUILD_TYPE STREQUAL "Debug")
+# Optimised: a build type that optimises, or none with an optimisation level
+# in the flags (as Debian's dpkg-buildflags give one). Fortification works
+# only on optimised code, and warns on every file otherwise, so an
+# unoptimised build (Debug, or no build type and no -O) is not hardened.
+set(TICKWRIGHT_OPTIMISED OFF)
+if(CMAKE_BUILD_TYPE MATCHES "^(Release|RelWithDebInfo|MinSizeRel)$")
+    set(TICKWRIGHT_OPTIMISED ON)
+elseif(NOT CMAKE_BUILD_TYPE AND CMAKE_CXX_FLAGS MATCHES "(^| )-O([1-3sz]|fast)?( |$)")
+    set(TICKWRIGHT_OPTIMISED ON)
+endif()
+if(TICKWRIGHT_HARDENING AND NOT TICKWRIGHT_SANITIZE AND NOT TICKWRIGHT_OPTIMISED)
+    message(STATUS "Hardening: skipped, this build is not optimised "
+                   "(build type '${CMAKE_BUILD_TYPE}', flags '${CMAKE_CXX_FLAGS}')")
+endif()
+
+if(TICKWRIGHT_HARDENING AND NOT TICKWRIGHT_SANITIZE AND TICKWRIGHT_OPTIMISED)
     check_pie_supported()
     set(CMAKE_POSITION_INDEPENDENT_CODE ON)
     add_compile_options(-fstack-protector-strong)

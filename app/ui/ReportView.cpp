@@ -17,10 +17,12 @@ namespace ui {
 namespace {
 
 // Lays out no more of a cell's text than its width can show: a long text
-// costs what the glyphs that fit cost, not what the whole text would. No
-// glyph a cell shows is narrower than an "i", so the characters past
-// width / that advance can never be seen; the cell ends in an ellipsis as
-// any text that does not fit does.
+// costs what the glyphs that fit cost, not what the whole text would. The
+// cut is at width / the advance of an "i", the narrowest glyph that takes
+// room; characters that take none (format characters, combining marks) can
+// make it fall before the width is full, and the cell then ends in its
+// ellipsis early. The model, the copy, the export and the detail dialog keep
+// the whole text.
 class FittingDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
