@@ -1,9 +1,7 @@
 #include "app/CTickwrightApp.h"
 
-#include <QApplication>
-
+#include "app/ui/Application.h"
 #include "app/ui/MainWindow.h"
-#include "app/ui/Setup.h"
 #include "mainwnd/CTickwrightDlg.h"
 
 namespace tickwright {
@@ -14,7 +12,7 @@ bool CTickwrightApp::InitInstance() {
     // The controls' and visual style's set-up is the dialog layer's.
     ui::InitializeUi();
     // Where settings would live; the program itself stores none.
-    QCoreApplication::setOrganizationName(QStringLiteral("应用程序向导生成的本地应用程序"));
+    ui::SetRegistryKey(u"应用程序向导生成的本地应用程序");
 
     CTickwrightDlg dialog;
     ui::SetMainWindow(&dialog);

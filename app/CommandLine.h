@@ -4,7 +4,8 @@
 // touched, so that --version and --help answer without a display.
 //
 //   tickwright                          -> Run
-//   tickwright -platform offscreen      -> Run (Qt's own options pass through)
+//   tickwright -platform offscreen      -> Run (the window system's own options,
+//                                              Qt's on Linux, pass through)
 //   tickwright -style=fusion            -> Run (the "=" form only where Qt reads it)
 //   tickwright --platform=offscreen     -> Refuse: Qt would not read it
 //   tickwright --version                -> ShowVersion, "Tickwright 1.0.0.1"
@@ -13,6 +14,8 @@
 
 #include <string>
 #include <vector>
+
+#include "app/ui/Application.h"
 
 namespace tickwright {
 
@@ -29,11 +32,14 @@ struct CommandLine {
 };
 
 // `arguments` are argv[1..] as given. The first of --help and --version wins;
-// an option neither ours nor Qt's, or any other argument, is refused.
-CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+// an option neither ours nor the window system's (ui::CommandLineOptions()),
+// or any other argument, is refused.
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments,
+                             const ui::WindowSystemOptions& windowSystem);
 
-// The answers, UTF-8, each ending in a line break.
+// The answers, UTF-8, each ending in a line break; the help names the window
+// system's options where it has any.
 std::string VersionText(const std::string& version);
-std::string UsageText();
+std::string UsageText(const ui::WindowSystemOptions& windowSystem);
 
 }  // namespace tickwright

@@ -1,4 +1,3 @@
-#include <QApplication>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -8,6 +7,7 @@
 #include "app/CTickwrightApp.h"
 #include "app/CommandLine.h"
 #include "app/resources/Resources.h"
+#include "app/ui/Application.h"
 
 namespace {
 
@@ -32,23 +32,22 @@ int main(int argc, char** argv) {
     // argc may be 0 (a program started with an empty argv): no arguments then.
     const std::vector<std::string> arguments =
         argc > 1 ? std::vector<std::string>(argv + 1, argv + argc) : std::vector<std::string>();
-    const tickwright::CommandLine command = tickwright::ParseCommandLine(arguments);
+    const tickwright::CommandLine command =
+        tickwright::ParseCommandLine(arguments, ui::CommandLineOptions());
     switch (command.action) {
         case CommandLineAction::ShowVersion:
             return Answer(tickwright::VersionText(TICKWRIGHT_VERSION));
         case CommandLineAction::ShowHelp:
-            return Answer(tickwright::UsageText());
+            return Answer(tickwright::UsageText(ui::CommandLineOptions()));
         case CommandLineAction::Refuse:
             std::fprintf(stderr, "tickwright: %s\n\n%s", command.problem.c_str(),
-                         tickwright::UsageText().c_str());
+                         tickwright::UsageText(ui::CommandLineOptions()).c_str());
             return 2;
         case CommandLineAction::Run:
             break;
     }
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tickwright"));
-    QApplication::setApplicationVersion(QStringLiteral(TICKWRIGHT_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("io.github.tickwright.Tickwright"));
+    const ui::Application application(
+        argc, argv, {u"Tickwright", TICKWRIGHT_VERSION, u"io.github.tickwright.Tickwright"});
     res::RegisterResources();
     tickwright::theApp.InitInstance();
     return 0;

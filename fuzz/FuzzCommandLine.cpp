@@ -20,7 +20,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) {
         arguments.clear();
     }
-    const tickwright::CommandLine command = tickwright::ParseCommandLine(arguments);
+    // A window system with options of every kind, as Qt's.
+    static const ui::WindowSystemOptions windowSystem{
+        {"reverse", "sync"}, {"platform", "style", "display"}, {"style"}, "", ""};
+    const tickwright::CommandLine command = tickwright::ParseCommandLine(arguments, windowSystem);
     switch (command.action) {
         case CommandLineAction::Run:
         case CommandLineAction::ShowVersion:
@@ -33,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         default:
             FUZZ_CHECK(false);
     }
-    const tickwright::CommandLine again = tickwright::ParseCommandLine(arguments);
+    const tickwright::CommandLine again = tickwright::ParseCommandLine(arguments, windowSystem);
     FUZZ_CHECK(again.action == command.action && again.problem == command.problem);
     return 0;
 }

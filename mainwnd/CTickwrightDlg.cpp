@@ -181,10 +181,12 @@ void CTickwrightDlg::CopyRowsAs(int row, CopyAs kind) {
 }
 
 void CTickwrightDlg::ExportHistory() {
-    const std::u16string path =
-        ui::GetSaveFileName({this, std::u16string(kExportCaption),
-                             ui::HomeFolder() + u'/' + ExportFileName(LocalTimeNow()),
-                             std::u16string(kExportFilter), std::u16string(kExportSuffix)});
+    const std::u16string path = ui::GetSaveFileName(
+        {this,
+         std::u16string(kExportCaption),
+         ui::JoinPath(ui::HomeFolder(), ExportFileName(LocalTimeNow())),
+         {{std::u16string(kExportFilterName), std::u16string(kExportFilterPattern)}},
+         std::u16string(kExportSuffix)});
     if (path.empty()) {
         return;  // cancelled
     }

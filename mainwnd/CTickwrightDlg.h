@@ -19,7 +19,7 @@ namespace tickwright {
 class CTickwrightDlg : public ui::Dialog, public PageHost {
     UI_DECLARE_MESSAGE_MAP(CTickwrightDlg)
 public:
-    static constexpr int kStartupTimer = 0;
+    static constexpr int kStartupTimer = 1;
     static constexpr int kStartupClearMs = 50;
 
     CTickwrightDlg();
@@ -39,6 +39,7 @@ public:
     HistoryRecord GetHistoryRecord(int row) const;
     void SetHistoryNote(int row, std::u16string note);
     int HistoryRowCount() const { return m_historyList.RowCount(); }
+    const HistoryList& History() const { return m_historyList; }
     // Opens the detail dialog on a history row; nothing off any row.
     void ShowHistoryDetail(int row, int column);
 

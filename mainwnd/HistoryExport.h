@@ -13,7 +13,8 @@
 namespace tickwright {
 
 inline constexpr std::u16string_view kExportCaption = u"导出历史记录";
-inline constexpr std::u16string_view kExportFilter = u"CSV 文件 (*.csv)";
+inline constexpr std::u16string_view kExportFilterName = u"CSV 文件";
+inline constexpr std::u16string_view kExportFilterPattern = u"*.csv";
 inline constexpr std::u16string_view kExportSuffix = u"csv";
 // Followed by the reason on a line of its own.
 inline constexpr std::u16string_view kExportFailed = u"无法导出历史记录:";

@@ -9,9 +9,9 @@ ConversionPage::ConversionPage(int templateId, ui::Dialog* parent, PageHost& hos
     : Dialog(templateId, parent), m_host(host), m_fields(std::move(fields)) {}
 
 bool ConversionPage::OnInitDialog() {
-    const ui::FontSpec editFont{std::u16string(ui::kSimSunFace), 12};
+    m_editFont.CreatePointFont(120, ui::kSimSunFace);
     for (const int field : m_fields.edits) {
-        SetItemFont(field, editFont);
+        SetItemFont(field, m_editFont);
     }
     for (const int selector : m_fields.zoneSelectors) {
         for (ZoneIndex zone = 0; zone < kZoneCount; ++zone) {

@@ -25,7 +25,7 @@ struct PageFields {
 
 class ConversionPage : public ui::Dialog {
 public:
-    static constexpr int kStartupTimer = 0;
+    static constexpr int kStartupTimer = 1;
     static constexpr int kStartupTimerMs = 10;
 
     bool OnInitDialog() final;
@@ -53,6 +53,8 @@ protected:
 private:
     PageHost& m_host;
     const PageFields m_fields;
+    // The 12-point 宋体 of the edit fields, kept while they use it.
+    ui::Font m_editFont;
 };
 
 }  // namespace tickwright

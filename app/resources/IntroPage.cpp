@@ -1,54 +1,50 @@
 #include "app/resources/IntroPage.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QStandardPaths>
-#include <QUrl>
+#include <filesystem>
+#include <system_error>
+
+#include "app/ui/Application.h"
+#include "app/ui/UrlOpener.h"
 
 namespace res {
 
 namespace {
 
-const QString kRelativePath = QStringLiteral("tickwright/intro.html");
+namespace fs = std::filesystem;
 
-QString Of(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+bool IsFile(const fs::path& path) {
+    std::error_code error;
+    return fs::is_regular_file(path, error);
 }
 
 }  // namespace
 
 std::u16string FindIntroPage(std::u16string_view executableDir,
                              const std::vector<std::u16string>& dataDirs) {
-    const QString besideExecutable =
-        QDir::cleanPath(Of(executableDir) + QStringLiteral("/../share/") + kRelativePath);
-    if (QFileInfo(besideExecutable).isFile()) {
-        return besideExecutable.toStdU16String();
+    const fs::path besideExecutable =
+        (fs::path(executableDir) / u".." / u"share" / u"tickwright" / u"intro.html")
+            .lexically_normal();
+    if (IsFile(besideExecutable)) {
+        return besideExecutable.u16string();
     }
     for (const std::u16string& dataDir : dataDirs) {
         // The XDG base directory rules call a relative directory invalid: it
         // would name a different place for every working directory, and hand
         // the link a relative address.
-        if (!QDir::isAbsolutePath(Of(dataDir))) {
+        const fs::path dir(dataDir);
+        if (!dir.is_absolute()) {
             continue;
         }
-        const QString candidate = QDir::cleanPath(Of(dataDir) + u'/' + kRelativePath);
-        if (QFileInfo(candidate).isFile()) {
-            return candidate.toStdU16String();
+        const fs::path candidate = (dir / u"tickwright" / u"intro.html").lexically_normal();
+        if (IsFile(candidate)) {
+            return candidate.u16string();
         }
     }
-    return besideExecutable.toStdU16String();
+    return besideExecutable.u16string();
 }
 
 std::u16string IntroPageUrl() {
-    std::vector<std::u16string> dataDirs;
-    for (const QString& dir :
-         QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
-        dataDirs.push_back(dir.toStdU16String());
-    }
-    const std::u16string path =
-        FindIntroPage(QCoreApplication::applicationDirPath().toStdU16String(), dataDirs);
-    return QUrl::fromLocalFile(Of(path)).toString().toStdU16String();
+    return ui::FileUrl(FindIntroPage(ui::ExecutableDirectory(), ui::DataDirectories()));
 }
 
 }  // namespace res

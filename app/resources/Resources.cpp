@@ -213,11 +213,13 @@ void RegisterResources() {
     RegisterString(IDS_COPY_AS_ISO_UTC, u"ISO 8601 (UTC)");
     RegisterString(IDS_COPY_AS_UNIX_SECONDS, u"Unix 秒");
     RegisterString(IDS_COPY_AS_UNIX_MS, u"Unix 毫秒");
-    RegisterIcon(IDR_MAINFRAME, {{u":/icons/tickwright-16.png", 16},
-                                 {u":/icons/tickwright-24.png", 24},
-                                 {u":/icons/tickwright-32.png", 32},
-                                 {u":/icons/tickwright-48.png", 48},
-                                 {u":/icons/tickwright-256.png", 256}});
+    // The pictures by file name (app/resources/icons); each backend makes
+    // them part of the program its own way.
+    RegisterIcon(IDR_MAINFRAME, {{u"tickwright-16.png", 16},
+                                 {u"tickwright-24.png", 24},
+                                 {u"tickwright-32.png", 32},
+                                 {u"tickwright-48.png", 48},
+                                 {u"tickwright-256.png", 256}});
 }
 
 }  // namespace res

@@ -2,7 +2,12 @@
 
 // The dialog base class: a window built from a template, controls addressed
 // by id, a message map of handlers, timers, key pre-translation and message
-// boxes. Dialog classes derive from it and never see a Qt type.
+// boxes. Dialog classes derive from it and never see a type of the window
+// system: this header is the layer's contract, and each backend (app/ui/qt,
+// app/ui/win32) implements it.
+//
+// Sizes and positions are pixels of 1/96 inch (device-independent): a
+// backend on a screen of higher density scales them itself.
 
 #include <memory>
 #include <string>
@@ -10,6 +15,7 @@
 #include <vector>
 
 #include "app/ui/DialogTemplate.h"
+#include "app/ui/Font.h"
 #include "app/ui/MessageMap.h"
 #include "app/ui/Style.h"
 #include "app/ui/WindowOwner.h"
@@ -60,7 +66,9 @@ public:
     void SetItemText(int id, std::u16string_view text);
     void MoveItem(int id, const Rect& rect);
     Rect GetItemClientRect(int id) const;
-    void SetItemFont(int id, const FontSpec& font);
+    // The control draws its text in `font` until given another; the dialog
+    // keeps `font` alive as long as that.
+    void SetItemFont(int id, const Font& font);
     void SetFocusTo(int id);
     // Id of the control of this dialog that has the keyboard focus, or 0.
     int GetFocusId() const;
@@ -97,7 +105,8 @@ public:
     // Plain text on the clipboard.
     static void SetClipboardText(std::u16string_view text);
 
-    // Timers deliver Notification::Timer with the id until killed.
+    // Timers deliver Notification::Timer with the id until killed. Ids are
+    // nonzero (a window-system timer's id 0 is no timer of the window's).
     void SetTimer(int id, int milliseconds);
     void KillTimer(int id);
     bool IsTimerRunning(int id) const;
@@ -105,8 +114,14 @@ public:
     // Modal message box owned by this dialog; returns IDOK.
     int MessageBox(std::u16string_view text, std::u16string_view caption, StyleFlags style);
 
-    // The window menu standing in for the system menu. Before it opens the
-    // dialog gets Notification::InitMenu, to enable or disable its items.
+    // The window menu (the system menu on Windows). It holds first the
+    // standard commands the window's style allows, as SC_ commands: SC_CLOSE
+    // always, SC_MINIMIZE exactly with WS_MINIMIZEBOX, SC_MAXIMIZE only with
+    // WS_MAXIMIZEBOX, SC_SIZE only with WS_THICKFRAME, and SC_RESTORE and
+    // SC_MOVE where the window system offers them; then the dialog's own
+    // items, appended here. A chosen item arrives as Notification::SysCommand;
+    // before the menu opens the dialog gets Notification::InitMenu, to enable
+    // or disable its items.
     void AppendWindowMenuSeparator();
     void AppendWindowMenuItem(int command, std::u16string_view text);
     void EnableWindowMenuItem(int command, bool enabled);
@@ -124,8 +139,8 @@ public:
 
     // Called by the layer.
     virtual bool OnInitDialog() { return true; }
-    // A key-down, offered to the dialog holding the focus and then to its
-    // parents; true consumes it.
+    // A key-down (its VK_ code, Style.h), offered to the dialog holding the
+    // focus and then to its parents; true consumes it.
     bool PreTranslateKeyDown(int key) override;
     void OnOK() override { EndDialog(IDOK); }
     void OnCancel() override { EndDialog(IDCANCEL); }
@@ -133,7 +148,8 @@ public:
     // this for the commands they do not handle.
     void DefaultSysCommand(int command) override;
 
-    // Layer internals.
+    // Layer internals: the backend's window, for the backend and its test
+    // driver only.
     DialogWindow* Window() const { return m_window.get(); }
     bool Deliver(const Event& event) override;
     void WindowDestroyed() override;

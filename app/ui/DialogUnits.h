@@ -1,10 +1,11 @@
 #pragma once
 
 // Dialog units to pixels. The classic rule scales x by a quarter and y by an
-// eighth of the font's base units. The base units here are fixed per nominal
-// font rather than measured from whatever font substitutes for it, so every
-// machine lays a template out identically; Qt's device-independent pixels
-// then take care of high DPI.
+// eighth of the font's base units. BaseUnitsOf gives fixed base units per
+// nominal font rather than measured from whatever font substitutes for it,
+// so that every machine lays a template out identically: the Qt backend's
+// way, whose device-independent pixels then take care of high DPI. The Win32
+// backend lets the dialog manager measure the real font instead.
 
 #include "app/ui/DialogTemplate.h"
 

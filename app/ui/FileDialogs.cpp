@@ -1,11 +1,8 @@
 #include "app/ui/FileDialogs.h"
 
-#include <QDir>
-#include <QFileDialog>
+#include <filesystem>
 
-#include "app/ui/Dialog.h"
-#include "app/ui/DialogWindow.h"
-#include "app/ui/QtText.h"
+#include "app/ui/Backend.h"
 
 namespace ui {
 
@@ -22,20 +19,15 @@ std::u16string GetSaveFileName(const SaveFileRequest& request) {
     if (Handler()) {
         return Handler()(request);
     }
-    QWidget* owner = request.owner != nullptr ? request.owner->Window() : nullptr;
-    QFileDialog dialog(owner, ToQString(request.caption), ToQString(request.defaultPath),
-                       ToQString(request.filter));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(ToQString(request.defaultSuffix));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return {};
-    }
-    return dialog.selectedFiles().front().toStdU16String();
+    return backend::GetSaveFileName(request);
 }
 
 std::u16string HomeFolder() {
-    return QDir::homePath().toStdU16String();
+    return backend::HomeFolder();
+}
+
+std::u16string JoinPath(std::u16string_view folder, std::u16string_view name) {
+    return (std::filesystem::path(folder) / std::filesystem::path(name)).u16string();
 }
 
 void SetSaveFileHandler(SaveFileHandler handler) {

@@ -1,58 +1,28 @@
 #include "app/ui/Files.h"
 
-#include <unistd.h>
-#include <QFileInfo>
-#include <QSaveFile>
-#include <cerrno>
-#include <cstring>
-
-#include "app/ui/QtText.h"
+#include "app/ui/Backend.h"
 
 namespace ui {
 
 namespace {
 
-FileSync g_sync = &::fsync;
+FileSync& Replacement() {
+    static FileSync sync;
+    return sync;
+}
 
 }  // namespace
 
 void SetFileSync(FileSync sync) {
-    g_sync = sync != nullptr ? sync : &::fsync;
+    Replacement() = std::move(sync);
 }
 
-std::u16string WriteFileAtomically(const std::u16string& path, std::string_view bytes) {
-    const QString name = ToQString(path);
-    if (QFileInfo(name).isDir()) {
-        return u"已有同名的文件夹。";
-    }
-    // Unbuffered, and written until every byte is taken: Qt's buffered
-    // write reports a file cut short by a full disk as a success.
-    QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return file.errorString().toStdU16String();
-    }
-    const auto size = static_cast<qint64>(bytes.size());
-    for (qint64 written = 0; written < size;) {
-        const qint64 count = file.write(bytes.data() + written, size - written);
-        if (count <= 0) {
-            const std::u16string reason = file.errorString().toStdU16String();
-            file.cancelWriting();
-            return reason;
-        }
-        written += count;
-    }
-    // commit() syncs too but ignores whether the disk took the data; a
-    // refusal must cancel, not replace the old file with a damaged one.
-    if (g_sync(file.handle()) != 0) {
-        const std::u16string reason = u"磁盘未能保存写入的数据: " +
-                                      QString::fromLocal8Bit(std::strerror(errno)).toStdU16String();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit()) {
-        return file.errorString().toStdU16String();
-    }
-    return {};
+namespace backend {
+
+const FileSync& FileSyncReplacement() {
+    return Replacement();
 }
+
+}  // namespace backend
 
 }  // namespace ui

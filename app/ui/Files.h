@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -12,9 +13,12 @@ namespace ui {
 // empty text on success, else the reason.
 std::u16string WriteFileAtomically(const std::u16string& path, std::string_view bytes);
 
-// The call that makes the disk take a written file (fsync), replaceable so a
-// test can have the disk refuse; nullptr restores fsync.
-using FileSync = int (*)(int fd);
+// The step that makes the written bytes durable before the new file takes
+// the old one's place (fsync on Linux, FlushFileBuffers on Windows). A test
+// puts its own in place to have the disk refuse: it returns the reason the
+// disk gives, or an empty text when the disk took the bytes. An empty
+// function restores the system's own.
+using FileSync = std::function<std::u16string()>;
 void SetFileSync(FileSync sync);
 
 }  // namespace ui

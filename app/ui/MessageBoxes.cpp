@@ -1,10 +1,6 @@
 #include "app/ui/MessageBoxes.h"
 
-#include <QMessageBox>
-#include <QPushButton>
-
-#include "app/ui/Fonts.h"
-#include "app/ui/QtText.h"
+#include "app/ui/Backend.h"
 
 namespace ui {
 
@@ -15,27 +11,13 @@ MessageBoxHandler& Handler() {
     return handler;
 }
 
-int ShowRealMessageBox(const MessageBoxRequest& request, QWidget* owner) {
-    QMessageBox box(owner != nullptr ? owner->window() : nullptr);
-    box.setFont(ShellFont());
-    box.setWindowTitle(ToQString(request.caption));
-    box.setText(ToQString(request.text));
-    box.setIcon((request.style & MB_ICONEXCLAMATION) == MB_ICONEXCLAMATION ? QMessageBox::Warning
-                                                                           : QMessageBox::NoIcon);
-    box.setStandardButtons(QMessageBox::Ok);
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
-    box.setWindowModality(owner != nullptr ? Qt::WindowModal : Qt::ApplicationModal);
-    box.exec();
-    return IDOK;
-}
-
 }  // namespace
 
-int ShowMessageBox(const MessageBoxRequest& request, QWidget* ownerWindow) {
+int ShowMessageBox(const MessageBoxRequest& request) {
     if (Handler()) {
         return Handler()(request);
     }
-    return ShowRealMessageBox(request, ownerWindow);
+    return backend::ShowMessageBox(request);
 }
 
 void SetMessageBoxHandler(MessageBoxHandler handler) {

@@ -7,22 +7,21 @@
 
 #include "app/ui/Style.h"
 
-class QWidget;
-
 namespace ui {
 
 class Dialog;
 
 struct MessageBoxRequest {
+    // The dialog whose window the box is modal to (a page's: the window the
+    // page lives in); nullptr: the whole application.
     const Dialog* owner = nullptr;
     std::u16string text;
     std::u16string caption;
     StyleFlags style = 0;
 };
 
-// Shows the box modal to `ownerWindow` (the owner's window; nullptr: the
-// whole application) and returns IDOK.
-int ShowMessageBox(const MessageBoxRequest& request, QWidget* ownerWindow = nullptr);
+// Shows the box and returns IDOK once it is closed.
+int ShowMessageBox(const MessageBoxRequest& request);
 
 // Replaces the box; the handler's return value is the box's result. An empty
 // handler restores the real box.

@@ -12,11 +12,11 @@ ReportModel::~ReportModel() {
     }
 }
 
-void ReportModel::AddObserver(ReportObserver* observer) {
+void ReportModel::AddObserver(ReportObserver* observer) const {
     m_observers.push_back(observer);
 }
 
-void ReportModel::RemoveObserver(ReportObserver* observer) {
+void ReportModel::RemoveObserver(ReportObserver* observer) const {
     m_observers.erase(std::remove(m_observers.begin(), m_observers.end(), observer),
                       m_observers.end());
 }

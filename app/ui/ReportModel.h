@@ -36,8 +36,10 @@ public:
     // when it is shown; empty for none.
     virtual std::u16string RowHint(int) const { return {}; }
 
-    void AddObserver(ReportObserver* observer);
-    void RemoveObserver(ReportObserver* observer);
+    // Watching a model changes nothing in it, so a const model takes
+    // observers too.
+    void AddObserver(ReportObserver* observer) const;
+    void RemoveObserver(ReportObserver* observer) const;
 
 protected:
     void NotifyBeginInsertAtTop();
@@ -47,7 +49,7 @@ protected:
     void NotifyCellChanged(int row, int column);
 
 private:
-    std::vector<ReportObserver*> m_observers;
+    mutable std::vector<ReportObserver*> m_observers;
 };
 
 }  // namespace ui

@@ -8,10 +8,11 @@
 
 namespace ui {
 
-// One picture drawn at several sizes; each file is loaded only when that size
-// is first drawn.
+// One picture drawn at several sizes, a file each (named as in
+// app/resources/icons; the backend builds them into the program); each is
+// loaded only when that size is first drawn.
 struct IconFile {
-    std::u16string path;
+    std::u16string name;
     int size = 0;  // pixels, square
 };
 void RegisterIcon(int id, std::vector<IconFile> files);

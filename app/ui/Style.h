@@ -20,6 +20,7 @@ inline constexpr StyleFlags WS_BORDER = 0x00800000u;       // edits and lists ge
 inline constexpr StyleFlags WS_SYSMENU = 0x00080000u;      // close box and window menu
 inline constexpr StyleFlags WS_THICKFRAME = 0x00040000u;   // resizable; else fixed size
 inline constexpr StyleFlags WS_MINIMIZEBOX = 0x00020000u;  // minimize box
+inline constexpr StyleFlags WS_MAXIMIZEBOX = 0x00010000u;  // maximize box
 inline constexpr StyleFlags WS_GROUP = 0x00020000u;        // opens a radio-button group
 inline constexpr StyleFlags WS_TABSTOP = 0x00010000u;      // in the tab order
 
@@ -72,12 +73,49 @@ inline constexpr StyleFlags LVS_EX_MULTIWORKAREAS = 0x2000u;
 inline constexpr int IDOK = 1;
 inline constexpr int IDCANCEL = 2;
 
-// Window-menu commands; a command's low four bits are free for the caller.
+// The standard window-menu commands; a command's low four bits are free for
+// the caller, and a dialog's own commands keep them zero and stay below
+// 0xF000.
+inline constexpr int SC_SIZE = 0xF000;
+inline constexpr int SC_MOVE = 0xF010;
 inline constexpr int SC_MINIMIZE = 0xF020;
+inline constexpr int SC_MAXIMIZE = 0xF030;
 inline constexpr int SC_CLOSE = 0xF060;
+inline constexpr int SC_RESTORE = 0xF120;
 
-// Key codes offered to key pre-translation.
+// Virtual-key codes: every key-down offered to key pre-translation carries
+// one. Letters and digits are their upper-case ASCII codes ('A' is 0x41,
+// '0' is 0x30); the rest are named here.
+inline constexpr int VK_BACK = 0x08;
+inline constexpr int VK_TAB = 0x09;
 inline constexpr int VK_RETURN = 0x0D;
+inline constexpr int VK_SHIFT = 0x10;
+inline constexpr int VK_CONTROL = 0x11;
+inline constexpr int VK_MENU = 0x12;  // Alt
+inline constexpr int VK_PAUSE = 0x13;
+inline constexpr int VK_CAPITAL = 0x14;
 inline constexpr int VK_ESCAPE = 0x1B;
+inline constexpr int VK_SPACE = 0x20;
+inline constexpr int VK_PRIOR = 0x21;  // Page Up
+inline constexpr int VK_NEXT = 0x22;   // Page Down
+inline constexpr int VK_END = 0x23;
+inline constexpr int VK_HOME = 0x24;
+inline constexpr int VK_LEFT = 0x25;
+inline constexpr int VK_UP = 0x26;
+inline constexpr int VK_RIGHT = 0x27;
+inline constexpr int VK_DOWN = 0x28;
+inline constexpr int VK_SNAPSHOT = 0x2C;
+inline constexpr int VK_INSERT = 0x2D;
+inline constexpr int VK_DELETE = 0x2E;
+inline constexpr int VK_APPS = 0x5D;  // the menu key
+inline constexpr int VK_NUMPAD0 = 0x60;
+inline constexpr int VK_MULTIPLY = 0x6A;
+inline constexpr int VK_ADD = 0x6B;
+inline constexpr int VK_SUBTRACT = 0x6D;
+inline constexpr int VK_DECIMAL = 0x6E;
+inline constexpr int VK_DIVIDE = 0x6F;
+inline constexpr int VK_F1 = 0x70;  // VK_F1 + n - 1 is Fn, up to F24
+inline constexpr int VK_NUMLOCK = 0x90;
+inline constexpr int VK_SCROLL = 0x91;
 
 }  // namespace ui

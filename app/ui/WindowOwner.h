@@ -1,8 +1,9 @@
 #pragma once
 
-// What a dialog's Qt window asks of the dialog that owns it. The window
-// reports upward through this and never reaches for the dialog class itself,
-// so the layer's pieces depend one way: Dialog on DialogWindow, never back.
+// What a dialog's window (the backend's DialogWindow) asks of the dialog that
+// owns it. The window reports upward through this and never reaches for the
+// dialog class itself, so the layer's pieces depend one way: Dialog on
+// DialogWindow, never back.
 
 #include "app/ui/MessageMap.h"
 
@@ -20,7 +21,7 @@ public:
     virtual void OnCancel() = 0;
     // The standard window-menu commands that no handler took.
     virtual void DefaultSysCommand(int command) = 0;
-    // The window is going away on its own (Qt deleted it).
+    // The window is going away on its own (the window system destroyed it).
     virtual void WindowDestroyed() = 0;
     // The owner as the dialog that message boxes name as theirs.
     virtual const Dialog* AsDialog() const = 0;

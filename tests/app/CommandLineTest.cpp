@@ -5,6 +5,16 @@
 namespace tickwright {
 namespace {
 
+// A window system that reads options the way Qt does: flags, options with a
+// value after them, and two that also take "=value".
+const ui::WindowSystemOptions kQtLike{{"reverse"},
+                                      {"platform", "style", "stylesheet", "display"},
+                                      {"style", "stylesheet"},
+                                      "Qt's standard options are accepted too.",
+                                      "也接受 Qt 的标准选项。"};
+// One that reads none, as on Windows.
+const ui::WindowSystemOptions kNone{};
+
 TEST(CommandLine, OursAnswerQtsPassAndAnythingElseIsRefused) {
     using A = CommandLineAction;
     struct Case {
@@ -30,11 +40,21 @@ TEST(CommandLine, OursAnswerQtsPassAndAnythingElseIsRefused) {
         {{"-"}, A::Refuse, "a lone dash"},
     };
     for (const Case& c : cases) {
-        const CommandLine command = ParseCommandLine(c.arguments);
+        const CommandLine command = ParseCommandLine(c.arguments, kQtLike);
         EXPECT_EQ(command.action, c.action) << c.why;
         EXPECT_EQ(command.problem.empty(), c.action != A::Refuse) << c.why;
     }
-    EXPECT_NE(ParseCommandLine({"--frobnicate"}).problem.find("'--frobnicate'"), std::string::npos);
+    EXPECT_NE(ParseCommandLine({"--frobnicate"}, kQtLike).problem.find("'--frobnicate'"),
+              std::string::npos);
+}
+
+TEST(CommandLine, AWindowSystemWithoutOptionsLetsNoneThrough) {
+    EXPECT_EQ(ParseCommandLine({"-platform", "offscreen"}, kNone).action,
+              CommandLineAction::Refuse);
+    EXPECT_EQ(ParseCommandLine({"-reverse"}, kNone).action, CommandLineAction::Refuse);
+    EXPECT_EQ(ParseCommandLine({"--version"}, kNone).action, CommandLineAction::ShowVersion);
+    EXPECT_EQ(UsageText(kNone).find("Qt"), std::string::npos);
+    EXPECT_NE(UsageText(kQtLike).find("也接受 Qt 的标准选项。\n"), std::string::npos);
 }
 
 }  // namespace

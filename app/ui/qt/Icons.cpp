@@ -1,7 +1,7 @@
-#include "app/ui/Icons.h"
+#include "app/ui/qt/Icons.h"
 
-#include "app/ui/QtText.h"
 #include "app/ui/ResourceTables.h"
+#include "app/ui/qt/QtText.h"
 
 namespace ui {
 
@@ -10,7 +10,8 @@ QIcon IconFor(int id, int largest) {
     for (const IconFile& file : IconFiles(id)) {
         // With its size given, a file is decoded only when drawn.
         if (file.size <= largest) {
-            icon.addFile(ToQString(file.path), QSize(file.size, file.size));
+            icon.addFile(QStringLiteral(":/icons/") + ToQString(file.name),
+                         QSize(file.size, file.size));
         }
     }
     return icon;

@@ -1,9 +1,7 @@
-#include "app/ui/LinkButton.h"
+#include "app/ui/qt/LinkButton.h"
 
 #include <QAccessibleWidget>
-#include <QFileInfo>
 #include <QPainter>
-#include <QUrl>
 #include <algorithm>
 
 #include "app/ui/UrlOpener.h"
@@ -100,10 +98,9 @@ void LinkButton::Open() {
     }
     // A local page that is not there would open as the browser's "file not
     // found"; the link's dialog says so instead, naming the file.
-    const QUrl url(m_url);
-    if (url.isLocalFile() && !QFileInfo(url.toLocalFile()).isFile()) {
+    if (const std::optional<std::u16string> missing = MissingLocalPage(m_url.toStdU16String())) {
         if (m_missingPage) {
-            m_missingPage(url.toLocalFile());
+            m_missingPage(QString::fromStdU16String(*missing));
         }
         return;
     }

@@ -1,8 +1,9 @@
-#include "app/ui/ReportModelAdapter.h"
+#include "app/ui/qt/ReportModelAdapter.h"
 
 #include <algorithm>
 
-#include "app/ui/QtText.h"
+#include "app/ui/CellText.h"
+#include "app/ui/qt/QtText.h"
 
 namespace ui {
 
@@ -56,15 +57,9 @@ QVariant ReportModelAdapter::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole) {
         return {};
     }
-    // Laying out a cell costs what its whole text does, however little of it
-    // shows; no column is wide enough for more than this, so a very long text
-    // is cut here and ends in an ellipsis. The model keeps it whole.
-    if (text.size() > kMostCharactersShown) {
-        std::size_t cut = kMostCharactersShown;
-        if (QChar::isHighSurrogate(text[cut - 1])) {
-            --cut;  // never split a character in two
-        }
-        return ToQString(text.substr(0, cut)) + QChar(u'\u2026');
+    const std::size_t shown = ShownLength(text, kMostCharactersShown);
+    if (shown < text.size()) {
+        return ToQString(text.substr(0, shown)) + QChar(kEllipsis);
     }
     return ToQString(text);
 }

@@ -1,10 +1,12 @@
-#include "app/ui/KeyRouter.h"
+#include "app/ui/qt/KeyRouter.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QRadioButton>
 #include <QWidget>
 
-#include "app/ui/DialogWindow.h"
+#include "app/ui/qt/DialogWindow.h"
+#include "app/ui/qt/Keys.h"
 
 namespace ui {
 
@@ -21,18 +23,6 @@ DialogWindow* DialogWindowOf(QObject* object) {
         }
     }
     return nullptr;
-}
-
-int KeyCodeOf(const QKeyEvent& event) {
-    switch (event.key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return VK_RETURN;
-        case Qt::Key_Escape:
-            return VK_ESCAPE;
-        default:
-            return event.key();
-    }
 }
 
 // 1 for Down and Right, -1 for Up and Left, 0 for any other key.
@@ -58,6 +48,14 @@ bool KeyRouter::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) {
         return false;
     }
+    // A key is offered once, where it arrives: the focused widget (or the
+    // window when nothing has the focus). A widget that ignores it passes
+    // the same event on to its parents, which must not offer it again.
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    const QWidget* arrival = QApplication::focusWidget();
+    if (widget == nullptr || (arrival != nullptr ? widget != arrival : !widget->isWindow())) {
+        return false;
+    }
     DialogWindow* window = DialogWindowOf(watched);
     if (window == nullptr) {
         return false;
@@ -70,7 +68,10 @@ bool KeyRouter::eventFilter(QObject* watched, QEvent* event) {
         }
         return true;
     }
-    const int key = KeyCodeOf(keyEvent);
+    const int key = VirtualKeyOf(keyEvent.key(), keyEvent.modifiers());
+    if (key == 0) {
+        return false;  // no virtual key: nothing a dialog could be offered
+    }
     DialogWindow* top = window;
     for (DialogWindow* current = window; current != nullptr;) {
         top = current;

@@ -1,4 +1,4 @@
-#include "app/ui/ReportView.h"
+#include "app/ui/qt/ReportView.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -9,8 +9,9 @@
 #include <QStyledItemDelegate>
 #include <algorithm>
 
-#include "app/ui/ReportModelAdapter.h"
+#include "app/ui/CellText.h"
 #include "app/ui/Style.h"
+#include "app/ui/qt/ReportModelAdapter.h"
 
 namespace ui {
 
@@ -31,13 +32,12 @@ protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
         QStyledItemDelegate::initStyleOption(option, index);
         const int narrowest = std::max(1, option->fontMetrics.horizontalAdvance(QLatin1Char('i')));
-        const qsizetype fits = option->rect.width() / narrowest + 2;
-        if (option->text.size() > fits) {
-            qsizetype cut = fits;
-            if (option->text[cut - 1].isHighSurrogate()) {
-                --cut;  // never split a character in two
-            }
-            option->text = option->text.left(cut) + QChar(u'\u2026');
+        const auto fits = static_cast<std::size_t>(option->rect.width() / narrowest + 2);
+        const std::u16string_view text(reinterpret_cast<const char16_t*>(option->text.utf16()),
+                                       static_cast<std::size_t>(option->text.size()));
+        const std::size_t shown = ShownLength(text, fits);
+        if (shown < text.size()) {
+            option->text = option->text.left(static_cast<qsizetype>(shown)) + QChar(kEllipsis);
         }
     }
 };

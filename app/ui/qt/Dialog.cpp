@@ -11,14 +11,14 @@
 #include <QMenu>
 #include <QTimer>
 
-#include "app/ui/DialogWindow.h"
-#include "app/ui/Fonts.h"
-#include "app/ui/Icons.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/MessageBoxes.h"
-#include "app/ui/QtText.h"
-#include "app/ui/ReportModelAdapter.h"
-#include "app/ui/ReportView.h"
+#include "app/ui/qt/DialogWindow.h"
+#include "app/ui/qt/Fonts.h"
+#include "app/ui/qt/Icons.h"
+#include "app/ui/qt/QtText.h"
+#include "app/ui/qt/ReportModelAdapter.h"
+#include "app/ui/qt/ReportView.h"
 
 namespace ui {
 
@@ -218,9 +218,9 @@ Rect Dialog::GetItemClientRect(int id) const {
     return Rect{0, 0, widget->width(), widget->height()};
 }
 
-void Dialog::SetItemFont(int id, const FontSpec& fontSpec) {
-    if (QWidget* widget = ControlAs(*this, id)) {
-        widget->setFont(FontOf(fontSpec));
+void Dialog::SetItemFont(int id, const Font& font) {
+    if (QWidget* widget = ControlAs(*this, id); widget != nullptr && font.IsCreated()) {
+        widget->setFont(FontOf(font.Spec()));
     }
 }
 
@@ -382,8 +382,7 @@ bool Dialog::IsTimerRunning(int id) const {
 
 int Dialog::MessageBox(std::u16string_view text, std::u16string_view caption, StyleFlags style) {
     return ShowMessageBox(
-        MessageBoxRequest{this, std::u16string(text), std::u16string(caption), style},
-        m_window.get());
+        MessageBoxRequest{this, std::u16string(text), std::u16string(caption), style});
 }
 
 void Dialog::AppendWindowMenuSeparator() {

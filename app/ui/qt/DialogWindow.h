@@ -36,6 +36,7 @@ public:
     void DetachOwner() { m_owner = nullptr; }
     WindowOwner* Owner() const { return m_owner; }
     bool IsChild() const { return m_child; }
+    int TemplateId() const { return m_template.id; }
 
     QWidget* Control(int id) const;
     // Every control's widget, in template order (the order of its controls).

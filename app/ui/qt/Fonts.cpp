@@ -1,7 +1,7 @@
-#include "app/ui/Fonts.h"
+#include "app/ui/qt/Fonts.h"
 
 #include "app/ui/DialogUnits.h"
-#include "app/ui/QtText.h"
+#include "app/ui/qt/QtText.h"
 
 namespace ui {
 

@@ -1,4 +1,4 @@
-#include "app/ui/ClassicStyle.h"
+#include "app/ui/qt/ClassicStyle.h"
 
 #include <qdrawutil.h>
 #include <QPainter>

@@ -10,11 +10,10 @@ namespace ui {
 // Shows a ReportModel in a Qt item view. The columns are the list's own
 // (headings and count), so rows may arrive before any column exists.
 // A cell shows at most kMostCharactersShown characters of its text, then an
-// ellipsis (Qt::DisplayRole); Qt::EditRole is the whole text, for copying.
+// ellipsis (Qt::DisplayRole, CellText.h); Qt::EditRole is the whole text,
+// for copying.
 class ReportModelAdapter : public QAbstractTableModel, public ReportObserver {
 public:
-    static constexpr std::size_t kMostCharactersShown = 1000;
-
     explicit ReportModelAdapter(QObject* parent);
     ~ReportModelAdapter() override;
 

@@ -1,4 +1,4 @@
-#include "app/ui/DialogWindow.h"
+#include "app/ui/qt/DialogWindow.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -13,12 +13,13 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "app/ui/Fonts.h"
-#include "app/ui/Icons.h"
-#include "app/ui/LinkButton.h"
 #include "app/ui/MessageBoxes.h"
-#include "app/ui/QtText.h"
-#include "app/ui/ReportView.h"
+#include "app/ui/UrlOpener.h"
+#include "app/ui/qt/Fonts.h"
+#include "app/ui/qt/Icons.h"
+#include "app/ui/qt/LinkButton.h"
+#include "app/ui/qt/QtText.h"
+#include "app/ui/qt/ReportView.h"
 
 namespace ui {
 
@@ -283,10 +284,9 @@ void DialogWindow::ApplyLinkAddresses() {
 }
 
 void DialogWindow::ShowMissingPage(const QString& path) {
-    ShowMessageBox(
-        {m_owner != nullptr ? m_owner->AsDialog() : nullptr,
-         u"找不到要打开的页面:\n" + path.toStdU16String(), u"错误", MB_OK | MB_ICONEXCLAMATION},
-        window());
+    ShowMessageBox({m_owner != nullptr ? m_owner->AsDialog() : nullptr,
+                    std::u16string(kMissingPageText) + path.toStdU16String(), u"错误",
+                    MB_OK | MB_ICONEXCLAMATION});
 }
 
 QWidget* DialogWindow::Control(int id) const {

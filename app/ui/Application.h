@@ -1,0 +1,68 @@
+#pragma once
+
+// The window system for the life of the program, and what the program asks
+// of its surroundings through it: where its executable lies, where desktop
+// data lives, and which command-line options the window system reads itself.
+// Start-up reaches the window system only through these.
+//
+//   int main(int argc, char** argv) {
+//       ui::Application application(argc, argv, {u"Tickwright", "1.0.0.1", ...});
+//       res::RegisterResources();
+//       ui::InitializeUi();
+//       ...                                   // dialogs, run modally
+//   }
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ui {
+
+struct ApplicationInfo {
+    std::u16string name;     // "Tickwright"
+    std::string version;     // "1.0.0.1"
+    std::u16string desktop;  // the desktop entry's id, where the desktop has one
+};
+
+// Sets the window system up (the application object, its main thread's
+// message handling) and tears it down again. One at a time, on the thread
+// that runs every dialog; `argc` and `argv` must outlive it, and the window
+// system may take its own options out of them.
+class Application {
+public:
+    Application(int& argc, char** argv, const ApplicationInfo& info);
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+};
+
+// Once, after the Application exists and before the first dialog: the
+// common controls, the visual style, the default font and key routing.
+void InitializeUi();
+
+// Names where per-user settings would be kept (the program keeps none).
+void SetRegistryKey(std::u16string_view key);
+
+// The folder of the running executable.
+std::u16string ExecutableDirectory();
+
+// The desktop's data folders, most important first (on Linux the XDG ones:
+// $XDG_DATA_HOME, then $XDG_DATA_DIRS); none where the desktop has no such
+// list.
+std::vector<std::u16string> DataDirectories();
+
+// The options the window system reads from the command line itself, which
+// the program's own reading must let through: flags, options followed by a
+// value as the next argument, and the few also written "-name=value".
+struct WindowSystemOptions {
+    std::vector<std::string_view> flags;
+    std::vector<std::string_view> withValue;
+    std::vector<std::string_view> withAttachedValue;
+    // A line for --help that names them, in English and in Chinese; empty
+    // where there are none.
+    std::string_view usageEnglish;
+    std::string_view usageChinese;
+};
+const WindowSystemOptions& CommandLineOptions();
+
+}  // namespace ui

@@ -1,0 +1,103 @@
+#include "app/ui/Application.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QStandardPaths>
+#include <QTranslator>
+#include <memory>
+
+#include "app/ui/DialogTemplate.h"
+#include "app/ui/qt/ClassicStyle.h"
+#include "app/ui/qt/Fonts.h"
+#include "app/ui/qt/KeyRouter.h"
+#include "app/ui/qt/LinkButton.h"
+#include "app/ui/qt/QtText.h"
+
+namespace ui {
+
+namespace {
+
+std::unique_ptr<QApplication>& TheApplication() {
+    static std::unique_ptr<QApplication> application;
+    return application;
+}
+
+}  // namespace
+
+Application::Application(int& argc, char** argv, const ApplicationInfo& info) {
+    TheApplication() = std::make_unique<QApplication>(argc, argv);
+    if (!info.name.empty()) {
+        QApplication::setApplicationName(ToQString(info.name));
+    }
+    if (!info.version.empty()) {
+        QApplication::setApplicationVersion(QString::fromStdString(info.version));
+    }
+    if (!info.desktop.empty()) {
+        QApplication::setDesktopFileName(ToQString(info.desktop));
+    }
+}
+
+Application::~Application() {
+    TheApplication().reset();
+}
+
+void InitializeUi() {
+    // One style everywhere, so a dialog looks the same on every desktop.
+    QApplication::setStyle(new ClassicStyle);
+    // The main window's face is the default, so start-up opens one font file;
+    // boxes and menus ask for the shell font themselves.
+    QApplication::setFont(FontOf(FontSpec{std::u16string(kSimSunFace), 9}));
+    // Qt's own words (an edit's context menu, standard buttons, file dialogs)
+    // in the program's language, whatever the system locale; without the
+    // translation files they stay English and nothing else changes.
+    static QTranslator qtTexts;
+    if (qtTexts.isEmpty() && qtTexts.load(QStringLiteral("qtbase_zh_CN"),
+                                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&qtTexts);
+    }
+    static const bool accessibleLinks = [] {
+        QAccessible::installFactory(&LinkButton::AccessibleFactory);
+        return true;
+    }();
+    static_cast<void>(accessibleLinks);
+    static KeyRouter router;
+    qApp->removeEventFilter(&router);
+    qApp->installEventFilter(&router);
+}
+
+void SetRegistryKey(std::u16string_view key) {
+    // Qt keeps per-user settings under the organisation's name.
+    QCoreApplication::setOrganizationName(ToQString(key));
+}
+
+std::u16string ExecutableDirectory() {
+    return QCoreApplication::applicationDirPath().toStdU16String();
+}
+
+std::vector<std::u16string> DataDirectories() {
+    std::vector<std::u16string> dirs;
+    for (const QString& dir :
+         QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
+        dirs.push_back(dir.toStdU16String());
+    }
+    return dirs;
+}
+
+const WindowSystemOptions& CommandLineOptions() {
+    // Qt's own options (QGuiApplication and QApplication, X11 included),
+    // which its application object reads and removes itself.
+    static const WindowSystemOptions options{
+        {"reverse", "widgetcount", "nograb", "dograb", "sync", "testability"},
+        {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+         "qwindowicon", "qwindowtitle", "session", "style", "stylesheet", "display", "geometry",
+         "name", "title", "visual", "ncols", "cmap", "qmljsdebugger"},
+        // The only ones Qt also reads with the value after "=" (-style=fusion).
+        {"style", "stylesheet"},
+        "Qt's standard options, such as -platform offscreen, are accepted too.",
+        "也接受 Qt 的标准选项, 例如 -platform offscreen。",
+    };
+    return options;
+}
+
+}  // namespace ui

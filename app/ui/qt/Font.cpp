@@ -1,0 +1,23 @@
+#include "app/ui/Font.h"
+
+namespace ui {
+
+// Qt fonts are values the widget copies: nothing to keep beside the spec.
+struct Font::Native {};
+
+Font::Font() = default;
+Font::~Font() = default;
+
+void Font::CreatePointFont(int tenthsOfPoint, std::u16string_view face) {
+    m_spec = FontSpec{std::u16string(face), tenthsOfPoint / 10};
+    m_created = true;
+}
+
+Font::Native& Font::NativeFont() const {
+    if (!m_native) {
+        m_native = std::make_unique<Native>();
+    }
+    return *m_native;
+}
+
+}  // namespace ui
