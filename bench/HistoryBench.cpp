@@ -7,19 +7,20 @@
 // system, so each figure is the median of repetitions that start afresh,
 // rather than one short run that inherits the heap the previous left.
 #include <benchmark/benchmark.h>
-#include <malloc.h>
-#include <sys/resource.h>
 
-#include <QAbstractScrollArea>
-#include <QApplication>
 #include <chrono>
 #include <cstdlib>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#include <sys/resource.h>
+#endif
+
 #include "app/resources/ResourceIds.h"
 #include "app/resources/Resources.h"
+#include "app/ui/Application.h"
 #include "app/ui/Dialog.h"
-#include "app/ui/QtAccess.h"
-#include "app/ui/Setup.h"
+#include "app/ui/test/Driver.h"
 #include "mainwnd/HistoryColumns.h"
 #include "mainwnd/HistoryList.h"
 
@@ -28,15 +29,25 @@ namespace {
 
 constexpr int kList = res::IDC_HISTORY;
 
+// The heap the process uses; 0 where the C library does not say.
 std::size_t HeapInUse() {
+#if defined(__GLIBC__)
     return mallinfo2().uordblks;
+#else
+    return 0;
+#endif
 }
 
-// Pages the process touched for the first time so far.
+// Pages the process touched for the first time so far; 0 where the system
+// does not count them this way.
 long MinorFaults() {
+#if defined(__GLIBC__)
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_minflt;
+#else
+    return 0;
+#endif
 }
 
 // The main window's template with the history bound to its list control.
@@ -46,7 +57,7 @@ public:
         m_dialog.CreateModeless();
         m_dialog.ReportSetModel(kList, &m_history);
         SetUpHistoryColumns(m_dialog, kList, m_dialog.GetItemClientRect(kList).width);
-        QApplication::processEvents();
+        ui::test::RunPendingEvents();
     }
     ~ShownHistory() { m_dialog.ReportSetModel(kList, nullptr); }
 
@@ -58,9 +69,8 @@ public:
              ConversionInstant{1700000000000, Precision::Milliseconds, 20, 1700000000000}});
     }
     HistoryList& History() { return m_history; }
-    QWidget* ListViewport() {
-        return static_cast<QAbstractScrollArea*>(ui::ControlWidget(m_dialog, kList))->viewport();
-    }
+    // Draws the list now, as when it is uncovered.
+    void Repaint() { ui::test::Repaint(ui::test::WindowOf(m_dialog), kList); }
 
 private:
     ui::Dialog m_dialog{res::IDD_TICKWRIGHT_DIALOG};
@@ -77,7 +87,7 @@ void BM_Add100000Rows(benchmark::State& state) {
         for (int i = 0; i < 100000; ++i) {
             shown->AddRow(i);
         }
-        QApplication::processEvents();  // let the list lay out and paint
+        ui::test::RunPendingEvents();  // let the list lay out and paint
         state.PauseTiming();
         bytesPerRow = static_cast<double>(HeapInUse() - before) / 100000.0;
         shown.reset();
@@ -92,7 +102,7 @@ void BM_AddOneRowAt(benchmark::State& state) {
     for (int i = 0; i < state.range(0); ++i) {
         shown.AddRow(i);
     }
-    QApplication::processEvents();
+    ui::test::RunPendingEvents();
     const long faults = MinorFaults();
     int i = 0;
     for (auto _ : state) {
@@ -143,10 +153,10 @@ void BM_Clear100000Rows(benchmark::State& state) {
         for (int i = 0; i < 100000; ++i) {
             shown.AddRow(i);
         }
-        QApplication::processEvents();
+        ui::test::RunPendingEvents();
         state.ResumeTiming();
         shown.History().ClearHistory();
-        QApplication::processEvents();
+        ui::test::RunPendingEvents();
     }
 }
 BENCHMARK(BM_Clear100000Rows)->Unit(benchmark::kMillisecond)->Iterations(3);
@@ -159,13 +169,13 @@ std::unique_ptr<ShownHistory> RowsOfLength(int length) {
         shown->History().AddHistoryRecord(12, text, 20, u"2023-11-15 06:13:20.000");
         shown->History().SetHistoryNote(0, text);
     }
-    QApplication::processEvents();
+    ui::test::RunPendingEvents();
     return shown;
 }
 
-double RepaintMs(QWidget* viewport) {
+double RepaintMs(ShownHistory& rows) {
     const auto start = std::chrono::steady_clock::now();
-    viewport->repaint();
+    rows.Repaint();
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
         .count();
 }
@@ -178,8 +188,8 @@ void BM_RepaintLongAgainstShortRows(benchmark::State& state) {
     double shortMs = 0;
     double longMs = 0;
     for (auto _ : state) {
-        shortMs += RepaintMs(shortRows->ListViewport());
-        longMs += RepaintMs(longRows->ListViewport());
+        shortMs += RepaintMs(*shortRows);
+        longMs += RepaintMs(*longRows);
     }
     const auto n = static_cast<double>(state.iterations());
     state.counters["short_ms"] = shortMs / n;
@@ -205,8 +215,8 @@ BENCHMARK(BM_RepaintLongAgainstShortRows)->Unit(benchmark::kMillisecond)->Iterat
 }  // namespace tickwright
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
+    ui::test::PrepareEnvironment();
+    const ui::Application application(argc, argv, {});
     ui::InitializeUi();
     res::RegisterResources();
     benchmark::Initialize(&argc, argv);

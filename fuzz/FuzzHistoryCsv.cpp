@@ -15,41 +15,13 @@
 #include "mainwnd/HistoryColumns.h"
 #include "mainwnd/HistoryExport.h"
 #include "mainwnd/HistoryList.h"
+#include "tests/Utf8.h"
 #include "tests/mainwnd/CsvReader.h"
 
 namespace {
 
 using namespace tickwright;
 using csvreader::Table;
-
-void AppendUtf16(std::u16string& out, char32_t c) {
-    if (c >= 0x10000) {
-        out.push_back(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
-        out.push_back(static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
-    } else {
-        out.push_back(static_cast<char16_t>(c));
-    }
-}
-
-// UTF-8 to UTF-16; the writer only ever writes well-formed UTF-8.
-std::u16string FromUtf8(const std::string& bytes) {
-    std::u16string text;
-    for (std::size_t i = 0; i < bytes.size();) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        FUZZ_CHECK(i + static_cast<std::size_t>(length) <= bytes.size());
-        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
-        for (int k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(k)]);
-            FUZZ_CHECK((next & 0xC0) == 0x80);
-            c = (c << 6) | (next & 0x3F);
-        }
-        FUZZ_CHECK(c < 0xD800 || c > 0xDFFF);
-        AppendUtf16(text, c);
-        i += static_cast<std::size_t>(length);
-    }
-    return text;
-}
 
 // The text as UTF-8 can carry it: lone surrogates become U+FFFD.
 std::u16string WellFormed(const std::u16string& text) {
@@ -142,7 +114,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::string csv = HistoryCsv(history);
     FUZZ_CHECK(csv.starts_with("\xEF\xBB\xBF"));
-    const std::optional<Table> table = csvreader::ReadCsv(FromUtf8(csv.substr(3)));
+    // The writer only ever writes well-formed UTF-8.
+    const std::optional<std::u16string> read = testsupport::FromUtf8(csv.substr(3));
+    FUZZ_CHECK(read.has_value());
+    const std::optional<Table> table = csvreader::ReadCsv(*read);
     FUZZ_CHECK(table.has_value() && *table == expected);
     return 0;
 }

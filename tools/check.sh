@@ -15,5 +15,5 @@ if [ ! -f build/check/build.ninja ]; then
         -DTICKWRIGHT_SANITIZE=ON -DTICKWRIGHT_WERROR=ON -DTICKWRIGHT_FUZZERS=OFF \
         -DTICKWRIGHT_BENCHMARKS=OFF >/dev/null
 fi
-cmake --build build/check -j "$(nproc)" --target core_tests gui_tests
+cmake --build build/check -j "$(nproc)" --target core_tests gui_tests qt_backend_tests
 ctest --test-dir build/check -j "$(nproc)" -E '^(e2e|fuzz)\.' --output-on-failure "$@"

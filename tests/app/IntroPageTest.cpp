@@ -3,101 +3,121 @@
 // to a page that is not there says so instead of opening a broken page.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QUrl>
+#include <filesystem>
 
 #include "app/resources/IntroPage.h"
 #include "app/resources/ResourceIds.h"
-#include "app/ui/LinkButton.h"
-#include "app/ui/QtAccess.h"
+#include "app/ui/Application.h"
+#include "app/ui/Dialog.h"
 #include "app/ui/UrlOpener.h"
-#include "tests/ui/GuiTestSupport.h"
+#include "app/ui/test/Driver.h"
+#include "tests/ScratchFolder.h"
 
 namespace {
 
-QString Create(const QString& path) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("<html></html>");
-    return QDir::cleanPath(path);
-}
+namespace fs = std::filesystem;
 
-std::u16string U16(const QString& text) {
-    return text.toStdU16String();
+std::u16string Page(const fs::path& path) {
+    return testsupport::WriteFile(path, "<html></html>").lexically_normal().u16string();
 }
 
 TEST(IntroPage, IsFoundBesideTheExecutableElseInTheDataDirectories) {
-    QTemporaryDir scratch;
-    ASSERT_TRUE(scratch.isValid());
-    const QString prefix = scratch.filePath(QStringLiteral("prefix"));
-    const QString installed = Create(prefix + QStringLiteral("/share/tickwright/intro.html"));
-    const QString xdg = scratch.filePath(QStringLiteral("xdg"));
-    const QString inXdg = Create(xdg + QStringLiteral("/tickwright/intro.html"));
-    const QString nowhere = scratch.filePath(QStringLiteral("nowhere"));
-    const QString buildTree = QCoreApplication::applicationDirPath();
+    testsupport::ScratchFolder scratch;
+    const fs::path prefix = scratch / u"prefix";
+    const std::u16string installed = Page(prefix / u"share" / u"tickwright" / u"intro.html");
+    const fs::path xdg = scratch / u"xdg";
+    const std::u16string inXdg = Page(xdg / u"tickwright" / u"intro.html");
+    const fs::path nowhere = scratch / u"nowhere";
+    const fs::path buildTree = ui::ExecutableDirectory();
     // A relative XDG_DATA_HOME, resolved against wherever the test runs.
-    const QString relative = QStringLiteral("intro-page-test-relative");
-    Create(QDir::current().filePath(relative + QStringLiteral("/tickwright/intro.html")));
+    const fs::path relative = u"intro-page-test-relative";
+    Page(fs::current_path() / relative / u"tickwright" / u"intro.html");
+    const auto besideExecutable = [](const fs::path& bin) {
+        return (bin / u".." / u"share" / u"tickwright" / u"intro.html")
+            .lexically_normal()
+            .u16string();
+    };
     struct Case {
-        QString executableDir;
+        fs::path executableDir;
         std::vector<std::u16string> dataDirs;
-        QString expected;
+        std::u16string expected;
         const char* why;
     };
     const Case cases[] = {
         {buildTree,
          {},
-         QDir::cleanPath(buildTree + QStringLiteral("/../share/tickwright/intro.html")),
+         besideExecutable(buildTree),
          "the build tree keeps a copy beside the executables"},
-        {prefix + QStringLiteral("/bin"), {U16(xdg)}, installed, "installed to a scratch prefix"},
-        {nowhere + QStringLiteral("/bin"),
-         {U16(nowhere), U16(xdg)},
+        {prefix / u"bin", {xdg.u16string()}, installed, "installed to a scratch prefix"},
+        {nowhere / u"bin",
+         {nowhere.u16string(), xdg.u16string()},
          inXdg,
          "else the first data directory that has it"},
-        {nowhere + QStringLiteral("/bin"),
-         {U16(nowhere)},
-         QDir::cleanPath(nowhere + QStringLiteral("/share/tickwright/intro.html")),
+        {nowhere / u"bin",
+         {nowhere.u16string()},
+         besideExecutable(nowhere / u"bin"),
          "missing: the path beside the executable, to name in the error"},
-        {nowhere + QStringLiteral("/bin"),
-         {U16(relative), U16(xdg)},
+        {nowhere / u"bin",
+         {relative.u16string(), xdg.u16string()},
          inXdg,
          "a relative data directory is invalid and skipped"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(res::FindIntroPage(U16(c.executableDir), c.dataDirs), U16(c.expected)) << c.why;
+        EXPECT_EQ(res::FindIntroPage(c.executableDir.u16string(), c.dataDirs), c.expected) << c.why;
     }
-    EXPECT_TRUE(QFileInfo::exists(cases[0].expected)) << "the build put the page there";
-    QDir(QDir::current().filePath(relative)).removeRecursively();
+    EXPECT_TRUE(fs::is_regular_file(cases[0].expected)) << "the build put the page there";
+    fs::remove_all(fs::current_path() / relative);
+}
+
+TEST(IntroPage, LocalAddressesGoBothWays) {
+    struct Case {
+        std::u16string path;
+        std::u16string url;
+    };
+    const Case cases[] = {
+        {u"/usr/share/tickwright/intro.html", u"file:///usr/share/tickwright/intro.html"},
+        {u"/tmp/a b/简介#1.html", u"file:///tmp/a%20b/%E7%AE%80%E4%BB%8B%231.html"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ui::FileUrl(c.path), c.url);
+        EXPECT_EQ(ui::LocalFileOf(c.url), fs::path(c.path).make_preferred().u16string());
+    }
+    EXPECT_EQ(ui::LocalFileOf(u"file://localhost/tmp/x"), fs::path(u"/tmp/x").u16string());
+    EXPECT_FALSE(ui::LocalFileOf(u"https://tickwright.invalid/"));
+    EXPECT_FALSE(ui::LocalFileOf(u"file://elsewhere/tmp/x")) << "a file on another host";
 }
 
 TEST(IntroPage, ALinkToAMissingPageSaysSoAndOpensNothing) {
     std::vector<std::u16string> opened;
     ui::SetUrlOpener([&](const std::u16string& url) { opened.push_back(url); });
-    testsupport::MessageBoxRecorder boxes;
+    ui::test::MessageBoxRecorder boxes;
     ui::Dialog about(res::IDD_ABOUTBOX);
     ASSERT_TRUE(about.CreateModeless());
-    auto* link = qobject_cast<ui::LinkButton*>(ui::ControlWidget(about, res::IDC_ABOUT_LINK));
-    ASSERT_NE(link, nullptr);
-
-    QTest::mouseClick(link, Qt::LeftButton);
+    ui::test::Click(ui::test::WindowOf(about), res::IDC_ABOUT_LINK);
     ASSERT_EQ(opened.size(), 1u) << "the page of this build tree is there";
-    EXPECT_TRUE(QFileInfo(QUrl(QString::fromStdU16String(opened[0])).toLocalFile()).isFile());
+    const std::optional<std::u16string> page = ui::LocalFileOf(opened[0]);
+    ASSERT_TRUE(page);
+    EXPECT_TRUE(fs::is_regular_file(*page));
 
-    link->SetUrl(QStringLiteral("file:///nonexistent/share/tickwright/intro.html"));
-    QTest::mouseClick(link, Qt::LeftButton);
+    // The same link, its page gone.
+    constexpr int kMissingPageBox = 904;
+    ui::DialogTemplate dialogTemplate = *ui::FindTemplate(res::IDD_ABOUTBOX);
+    dialogTemplate.id = kMissingPageBox;
+    const std::u16string missing = u"file:///nonexistent/share/tickwright/intro.html";
+    for (ui::InitData& init : dialogTemplate.initData) {
+        init.linkUrl = missing;
+    }
+    ui::RegisterTemplate(dialogTemplate);
+    ui::Dialog broken(kMissingPageBox);
+    ASSERT_TRUE(broken.CreateModeless());
+    ui::test::Click(ui::test::WindowOf(broken), res::IDC_ABOUT_LINK);
     ui::SetUrlOpener({});
     EXPECT_EQ(opened.size(), 1u) << "nothing more was opened";
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].caption, u"错误");
-    EXPECT_EQ(boxes.boxes[0].owner, &about);
-    EXPECT_NE(boxes.boxes[0].text.find(u"/nonexistent/share/tickwright/intro.html"),
-              std::u16string::npos);
+    EXPECT_EQ(boxes.boxes[0].owner, &broken);
+    EXPECT_EQ(boxes.boxes[0].text,
+              std::u16string(ui::kMissingPageText) + *ui::LocalFileOf(missing));
 }
 
 }  // namespace

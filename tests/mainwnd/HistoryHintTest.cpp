@@ -3,22 +3,16 @@
 // "当前时间", with "now" fixed through the clock.
 #include <gtest/gtest.h>
 
-#include <QAbstractItemModel>
-#include <QClipboard>
-#include <QContextMenuEvent>
-#include <QGuiApplication>
-#include <QMenu>
-#include <QTableView>
-#include <QTimer>
+#include <functional>
 
 #include "app/ui/MainWindow.h"
+#include "app/ui/test/Driver.h"
 #include "mainwnd/CTickwrightDlg.h"
 #include "mainwnd/HistoryHint.h"
 #include "pages/AdvancedConversion.h"
 #include "pages/SimpleConversion.h"
 #include "tests/mainwnd/StartedMainWindow.h"
 #include "tests/pages/PageTestHost.h"
-#include "tests/ui/GuiTestSupport.h"
 
 namespace tickwright {
 namespace {
@@ -195,53 +189,60 @@ TEST(HistoryHint, CopyAsTextsOfARow) {
 // opened by the mouse, the menu key and Shift+F10.
 class HistoryHints : public testsupport::StartedMainWindow {
 protected:
-    QString Data(int row, int column, int role) {
-        return List()->model()->index(row, column).data(role).toString();
+    std::u16string Hint(int row, int column) {
+        return ui::test::RowHint(Main(), kList, row, column);
     }
     // Opens the list's menu with `open` and chooses 复制为's item `item`,
     // the clipboard holding first a text no item writes.
     void CopyAs(const std::function<void()>& open, int item) {
-        QGuiApplication::clipboard()->setText(QStringLiteral("sentinel: no item writes this"));
-        QTimer::singleShot(0, [item] {
-            testsupport::WaitUntil([] { return QApplication::activePopupWidget() != nullptr; });
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            ASSERT_NE(menu, nullptr);
-            ASSERT_EQ(menu->actions().size(), 3);
-            QMenu* submenu = menu->actions()[2]->menu();
-            ASSERT_NE(submenu, nullptr);
-            EXPECT_EQ(menu->actions()[2]->text(), QStringLiteral("复制为(&A)"));
-            QAction* chosen = submenu->actions()[item];
-            menu->setActiveAction(menu->actions()[2]);
-            testsupport::WaitUntil([&] { return submenu->isVisible(); });
-            submenu->setActiveAction(chosen);
-            QTest::keyClick(submenu, Qt::Key_Return);
-        });
-        open();
+        ui::test::SetClipboardText(u"sentinel: no item writes this");
+        EXPECT_TRUE(ui::test::WithMenu(open, [item](ui::test::Window menu) {
+            const std::vector<ui::test::MenuEntry> entries = ui::test::MenuEntries(menu);
+            ASSERT_EQ(entries.size(), 3u);
+            EXPECT_EQ(entries[2].text, u"复制为(&A)");
+            ASSERT_EQ(entries[2].submenu.size(), 4u);
+            ui::test::ChooseMenuItem(
+                menu, {entries[2].text, entries[2].submenu[static_cast<std::size_t>(item)].text});
+        }));
+    }
+    // Whether 复制为 may be chosen in the menu a right-click on `row` opens.
+    bool CopyAsEnabledAt(int row) {
+        bool enabled = false;
+        EXPECT_TRUE(ui::test::WithMenu([&] { ui::test::RightClickRow(Main(), kList, row); },
+                                       [&](ui::test::Window menu) {
+                                           const std::vector<ui::test::MenuEntry> entries =
+                                               ui::test::MenuEntries(menu);
+                                           enabled = entries.size() == 3 && entries[2].enabled;
+                                           ui::test::DismissMenu(menu);
+                                       }));
+        return enabled;
+    }
+    std::function<void()> RightClick(int row) {
+        return [this, row] { ui::test::RightClickRow(Main(), kList, row); };
     }
 };
 
 TEST_F(HistoryHints, CurrentTimeRowsCarryTheirInstantAndShowTheHint) {
     m_main.OnBnClickedCurrentTime();
     ASSERT_EQ(m_main.HistoryRowCount(), 1);
-    const QString expected = QString::fromStdU16String(
+    const std::u16string expected =
         Lines({u"ISO 8601：2023-11-15T06:13:20.123+08:00", u"UTC：2023-11-14T22:13:20.123Z",
                u"Unix 秒：1700000000", u"Unix 毫秒：1700000000123",
-               u"星期三，2023-W46，当年第 319 天", u"距今：刚才"}));
+               u"星期三，2023-W46，当年第 319 天", u"距今：刚才"});
     for (int column = 0; column < 5; ++column) {
-        EXPECT_EQ(Data(0, column, Qt::ToolTipRole), expected) << column;
-        EXPECT_EQ(Data(0, column, Qt::AccessibleDescriptionRole), expected) << column;
+        EXPECT_EQ(Hint(0, column), expected) << column;
     }
     EXPECT_EQ(m_main.GetHistoryRecord(0), (HistoryRecord{u"UTC+00H", u"1700000000123", u"UTC+08H",
                                                          u"2023-11-15 06:13:20.123", u""}))
         << "the five texts are as they were";
     m_main.AddHistoryRecord(12, u"0", 12, u"1970-01-01 00:00:00.000");
-    EXPECT_TRUE(Data(0, 1, Qt::ToolTipRole).isEmpty()) << "a row of texts alone has no hint";
+    EXPECT_TRUE(Hint(0, 1).empty()) << "a row of texts alone has no hint";
 
     m_main.OnBnClickedToggleMode();
     m_main.OnBnClickedCurrentTime();
     ASSERT_EQ(m_main.HistoryRowCount(), 4) << "two rows on the advanced page";
-    EXPECT_EQ(Data(0, 0, Qt::ToolTipRole), expected);
-    EXPECT_EQ(Data(1, 0, Qt::ToolTipRole), expected);
+    EXPECT_EQ(Hint(0, 0), expected);
+    EXPECT_EQ(Hint(1, 0), expected);
 
     // In 1972 the present in milliseconds has 11 digits, which typed would
     // read as seconds; the clock's digits are no typing mistake.
@@ -251,49 +252,26 @@ TEST_F(HistoryHints, CurrentTimeRowsCarryTheirInstantAndShowTheHint) {
     m_main.OnBnClickedCurrentTime();
     ASSERT_EQ(m_main.HistoryRowCount(), 7);
     for (int row = 0; row < 3; ++row) {
-        EXPECT_FALSE(Data(row, 0, Qt::ToolTipRole).contains(QStringLiteral("若按"))) << row;
+        EXPECT_EQ(Hint(row, 0).find(u"若按"), std::u16string::npos) << row;
     }
     m_main.SimplePage().OnBnClickedToDateTime();
-    EXPECT_TRUE(Data(0, 0, Qt::ToolTipRole).contains(QStringLiteral("若按秒计：")))
+    EXPECT_NE(Hint(0, 0).find(u"若按秒计："), std::u16string::npos)
         << "the same digits converted by the user's own button";
 }
 
 TEST_F(HistoryHints, CopyAsIsDisabledOnRowsWithoutAnInstant) {
     m_main.AddHistoryRecord(12, u"texts only", 12, u"");
     m_main.Record(ConvertToDateTime(u"0", 20, kS).record);
-    const auto copyAsEnabledAt = [&](int row) {
-        bool enabled = true;
-        QTimer::singleShot(0, [&] {
-            testsupport::WaitUntil([] { return QApplication::activePopupWidget() != nullptr; });
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            ASSERT_NE(menu, nullptr);
-            enabled = menu->actions()[2]->isEnabled();
-            menu->close();
-        });
-        const QPoint at = List()->visualRect(List()->model()->index(row, 1)).center();
-        QContextMenuEvent event(QContextMenuEvent::Mouse, at, List()->viewport()->mapToGlobal(at));
-        QApplication::sendEvent(List()->viewport(), &event);
-        return enabled;
-    };
-    EXPECT_FALSE(copyAsEnabledAt(1)) << "a row of texts alone";
-    EXPECT_TRUE(copyAsEnabledAt(0));
-    List()->selectAll();
-    EXPECT_TRUE(copyAsEnabledAt(1)) << "a selection where one row has an instant";
+    EXPECT_FALSE(CopyAsEnabledAt(1)) << "a row of texts alone";
+    EXPECT_TRUE(CopyAsEnabledAt(0));
+    ui::test::SelectRows(Main(), kList, {0, 1});
+    EXPECT_TRUE(CopyAsEnabledAt(1)) << "a selection where one row has an instant";
 }
 
 TEST_F(HistoryHints, CopyAsFromTheMenuForOneRowOrASelection) {
     m_main.AddHistoryRecord(12, u"texts only", 12, u"");
     m_main.Record(ConvertToDateTime(u"0", 20, kS).record);
     m_main.Record(ConvertToDateTime(u"1700000000123", 20, kMs).record);
-    const auto rightClick = [&](int row) {
-        return [this, row] {
-            const QPoint at = List()->visualRect(List()->model()->index(row, 1)).center();
-            QTest::mouseClick(List()->viewport(), Qt::RightButton, {}, at);
-            QContextMenuEvent event(QContextMenuEvent::Mouse, at,
-                                    List()->viewport()->mapToGlobal(at));
-            QApplication::sendEvent(List()->viewport(), &event);
-        };
-    };
     struct Case {
         int item;
         const char16_t* text;
@@ -305,27 +283,25 @@ TEST_F(HistoryHints, CopyAsFromTheMenuForOneRowOrASelection) {
         {3, u"1700000000123"},
     };
     for (const Case& c : cases) {
-        List()->clearSelection();
-        CopyAs(rightClick(0), c.item);
-        EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromStdU16String(c.text))
-            << c.item;
+        ui::test::SelectRows(Main(), kList, {});
+        CopyAs(RightClick(0), c.item);
+        EXPECT_EQ(ui::test::ClipboardText(), c.text) << c.item;
     }
-    List()->selectAll();
-    CopyAs(rightClick(1), 0);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(),
-              QStringLiteral("2023-11-15T06:13:20.123+08:00\n1970-01-01T08:00:00+08:00"))
+    ui::test::SelectRows(Main(), kList, {0, 1, 2});
+    CopyAs(RightClick(1), 0);
+    EXPECT_EQ(ui::test::ClipboardText(),
+              u"2023-11-15T06:13:20.123+08:00\n1970-01-01T08:00:00+08:00")
         << "one line a row; a row of texts alone has no instant to copy";
 
-    List()->clearSelection();
-    List()->setCurrentIndex(List()->model()->index(1, 0));
-    List()->setFocus();
-    CopyAs([&] { QTest::keyClick(List(), Qt::Key_F10, Qt::ShiftModifier); }, 3);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("0"));
-    CopyAs([&] { QTest::keyClick(List(), Qt::Key_Menu); }, 2);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("0"));
-    List()->setCurrentIndex(List()->model()->index(0, 0));
-    CopyAs([&] { QTest::keyClick(List(), Qt::Key_Menu); }, 1);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("2023-11-14T22:13:20.123Z"))
+    ui::test::SelectRows(Main(), kList, {1}, 1);
+    m_main.SetFocusTo(kList);
+    CopyAs([] { ui::test::PressKey(ui::test::Key::F10, ui::test::kShift); }, 3);
+    EXPECT_EQ(ui::test::ClipboardText(), u"0");
+    CopyAs([] { ui::test::PressKey(ui::test::Key::Menu); }, 2);
+    EXPECT_EQ(ui::test::ClipboardText(), u"0");
+    ui::test::SelectRows(Main(), kList, {0}, 0);
+    CopyAs([] { ui::test::PressKey(ui::test::Key::Menu); }, 1);
+    EXPECT_EQ(ui::test::ClipboardText(), u"2023-11-14T22:13:20.123Z")
         << "the menu key acts on the current row";
 }
 

@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <QHeaderView>
-#include <QTableView>
-
 #include "app/resources/ResourceIds.h"
+#include "app/ui/test/Driver.h"
 #include "mainwnd/HistoryColumns.h"
 #include "mainwnd/HistoryList.h"
 #include "mainwnd/PrecisionSelector.h"
-#include "tests/ui/GuiTestSupport.h"
 
 namespace tickwright {
 namespace {
@@ -104,36 +101,35 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(m_dialog.CreateModeless());
         m_dialog.ReportSetModel(kList, &m_history);
-        m_view = qobject_cast<QTableView*>(ui::ControlWidget(m_dialog, kList));
-        ASSERT_NE(m_view, nullptr);
     }
     void TearDown() override { m_dialog.ReportSetModel(kList, nullptr); }
+    ui::test::Window Window() const { return ui::test::WindowOf(m_dialog); }
 
     static constexpr int kList = res::IDC_HISTORY;
     ui::Dialog m_dialog{res::IDD_TICKWRIGHT_DIALOG};
     HistoryList m_history;
-    QTableView* m_view = nullptr;
 };
 
 TEST_F(HistoryView, RowsAddedBeforeTheColumnsExistAreShownOnceTheyDo) {
     m_history.AddHistoryRecord(12, u"1700000000000", 20, u"2023-11-15 06:13:20.000");
-    EXPECT_EQ(m_view->model()->rowCount(), 1);
-    EXPECT_EQ(m_view->model()->columnCount(), 0);
+    EXPECT_EQ(ui::test::RowCount(Window(), kList), 1);
+    EXPECT_EQ(ui::test::ColumnCount(Window(), kList), 0);
 
     const int clientWidth = m_dialog.GetItemClientRect(kList).width;
     SetUpHistoryColumns(m_dialog, kList, clientWidth);
     ASSERT_EQ(m_dialog.ReportGetColumnCount(kList), 5);
+    EXPECT_EQ(ui::test::ColumnCount(Window(), kList), 5);
     const std::array<int, 5> widths = HistoryColumnWidths(clientWidth);
     for (int c = 0; c < 5; ++c) {
         EXPECT_EQ(m_dialog.ReportGetColumnWidth(kList, c), widths[static_cast<std::size_t>(c)]);
-        EXPECT_EQ(m_view->model()->headerData(c, Qt::Horizontal).toString().toStdU16String(),
+        EXPECT_EQ(ui::test::Heading(Window(), kList, c),
                   kHistoryHeadings[static_cast<std::size_t>(c)]);
     }
     EXPECT_EQ(m_dialog.ReportGetExtendedStyle(kList), 0x2021u);
-    EXPECT_TRUE(m_view->showGrid());
-    EXPECT_EQ(m_view->selectionBehavior(), QAbstractItemView::SelectRows);
-    EXPECT_EQ(m_view->model()->index(0, 3).data().toString(),
-              QStringLiteral("2023-11-15 06:13:20.000"));
+    const ui::test::ListLook look = ui::test::LookOf(Window(), kList);
+    EXPECT_TRUE(look.gridLines);
+    EXPECT_TRUE(look.fullRowSelect);
+    EXPECT_EQ(ui::test::CellShown(Window(), kList, 0, 3), u"2023-11-15 06:13:20.000");
 }
 
 TEST_F(HistoryView, TheViewFollowsNotesAndClearsAndHeadingsDoNotSort) {
@@ -141,15 +137,15 @@ TEST_F(HistoryView, TheViewFollowsNotesAndClearsAndHeadingsDoNotSort) {
     m_history.AddHistoryRecord(12, u"b", 12, u"B");
     m_history.AddHistoryRecord(12, u"a", 12, u"A");
     m_history.SetHistoryNote(1, u"note of b");
-    EXPECT_EQ(m_view->model()->index(1, 4).data().toString(), QStringLiteral("note of b"));
+    EXPECT_EQ(ui::test::CellShown(Window(), kList, 1, 4), u"note of b");
 
-    EXPECT_FALSE(m_view->horizontalHeader()->sectionsClickable());
-    QTest::mouseClick(m_view->horizontalHeader()->viewport(), Qt::LeftButton, {},
-                      QPoint(m_view->columnWidth(0) + 5, 5));
-    EXPECT_EQ(m_view->model()->index(0, 1).data().toString(), QStringLiteral("a"));
+    for (const int column : {0, 1}) {
+        ui::test::ClickHeading(Window(), kList, column);
+        EXPECT_EQ(ui::test::CellShown(Window(), kList, 0, 1), u"a") << column;
+    }
 
     m_history.ClearHistory();
-    EXPECT_EQ(m_view->model()->rowCount(), 0);
+    EXPECT_EQ(ui::test::RowCount(Window(), kList), 0);
 }
 
 }  // namespace

@@ -6,33 +6,46 @@
 // (2,000 by default); the figures are printed at the end.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-#include <QComboBox>
-#include <QElapsedTimer>
-#include <QLineEdit>
-#include <QTimer>
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <random>
+#include <string>
+
+#if defined(__linux__)
+#include <unistd.h>
+#endif
 
 #include "app/ui/MainWindow.h"
+#include "app/ui/test/Driver.h"
 #include "core/Clock.h"
 #include "core/DecimalText.h"
 #include "mainwnd/CTickwrightDlg.h"
 #include "pages/AdvancedConversion.h"
 #include "pages/SimpleConversion.h"
 #include "tests/pages/PageTestHost.h"
-#include "tests/ui/GuiTestSupport.h"
 
 namespace tickwright {
 namespace {
 
+// The process's resident memory; -1 where the system does not say it this way.
 long ResidentKiB() {
+#if defined(__linux__)
     std::ifstream statm("/proc/self/statm");
     long pages = 0;
     long resident = 0;
     statm >> pages >> resident;
     return resident * (sysconf(_SC_PAGESIZE) / 1024);
+#else
+    return -1;
+#endif
+}
+
+// An environment variable's number, or `otherwise`.
+std::uint64_t FromEnvironment(const char* name, std::uint64_t otherwise) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0' ? std::strtoull(value, nullptr, 10) : otherwise;
 }
 
 class Session {
@@ -40,8 +53,8 @@ public:
     explicit Session(std::uint64_t seed) : m_random(seed) {
         ui::SetMainWindow(&m_main);
         m_ok = m_main.CreateModeless();
-        testsupport::Activate(ui::WidgetOf(m_main));
-        m_ok = m_ok && testsupport::WaitUntil([&] {
+        ui::test::Activate(ui::test::WindowOf(m_main));
+        m_ok = m_ok && ui::test::WaitUntil([&] {
                    return !m_main.IsTimerRunning(CTickwrightDlg::kStartupTimer) &&
                           m_main.HistoryRowCount() == 0;
                });
@@ -154,7 +167,7 @@ private:
     }
 
     static void Click(ui::Dialog& dialog, int id) {
-        QTest::mouseClick(ui::ControlWidget(dialog, id), Qt::LeftButton);
+        ui::test::Click(ui::test::WindowOf(dialog), id);
     }
 
     static HistoryRecord Shown(const ConversionRecord& record) {
@@ -263,39 +276,32 @@ private:
         }
         const int row = Pick(0, Rows() - 1);
         const std::u16string note = u"备注 " + Digits(Pick(0, 40));
-        QTimer::singleShot(0, [note] {
-            ASSERT_TRUE(testsupport::WaitUntil(
-                [] { return QApplication::activeModalWidget() != nullptr; }));
-            QWidget* detail = QApplication::activeModalWidget();
-            detail->findChild<QLineEdit*>(QString::number(res::IDC_DETAIL_NOTE))
-                ->setText(QString::fromStdU16String(note));
-            QTest::mouseClick(detail->findChild<QWidget*>(QString::number(ui::IDOK)),
-                              Qt::LeftButton);
-        });
-        m_main.OnNMDblclkHistory(row, 1);
+        EXPECT_TRUE(ui::test::WithModal([&] { m_main.OnNMDblclkHistory(row, 1); },
+                                        [&](ui::test::Window detail) {
+                                            ui::test::TypeText(detail, res::IDC_DETAIL_NOTE, u"");
+                                            ui::test::PressKey(ui::test::Key::A,
+                                                               ui::test::kControl);
+                                            ui::test::TypeText(detail, res::IDC_DETAIL_NOTE, note);
+                                            ui::test::Click(detail, ui::IDOK);
+                                        }));
         EXPECT_EQ(m_main.GetHistoryRecord(row).Note, note);
         Expect(0, std::nullopt);
     }
 
     std::mt19937_64 m_random;
     testsupport::FixedClock m_clock;
-    testsupport::MessageBoxRecorder m_boxes;
+    ui::test::MessageBoxRecorder m_boxes;
     CTickwrightDlg m_main;
     bool m_ok = false;
     int m_rowsBefore = 0;
 };
 
 TEST(Soak, ARandomSessionOnTheRealWindowAgreesWithTheLogicAtEveryStep) {
-    const int steps = qEnvironmentVariableIsSet("TICKWRIGHT_SOAK_STEPS")
-                          ? qEnvironmentVariableIntValue("TICKWRIGHT_SOAK_STEPS")
-                          : 2000;
-    const std::uint64_t seed = qEnvironmentVariableIsSet("TICKWRIGHT_SOAK_SEED")
-                                   ? qEnvironmentVariable("TICKWRIGHT_SOAK_SEED").toULongLong()
-                                   : 20261207;
+    const int steps = static_cast<int>(FromEnvironment("TICKWRIGHT_SOAK_STEPS", 2000));
+    const std::uint64_t seed = FromEnvironment("TICKWRIGHT_SOAK_SEED", 20261207);
     Session session(seed);
     ASSERT_TRUE(session.Started());
-    QElapsedTimer clock;
-    clock.start();
+    const auto start = std::chrono::steady_clock::now();
     // The first half clears now and then; the second half only adds, so the
     // memory the rows take can be read off at the end.
     for (int i = 0; i < steps / 2; ++i) {
@@ -311,7 +317,8 @@ TEST(Soak, ARandomSessionOnTheRealWindowAgreesWithTheLogicAtEveryStep) {
     std::printf(
         "soak: %d steps (seed %llu) in %.1f s; %d rows at the end; resident %ld KiB after the "
         "last clear, %ld KiB at the end; %.0f bytes per row\n",
-        steps, static_cast<unsigned long long>(seed), clock.elapsed() / 1000.0, rows,
+        steps, static_cast<unsigned long long>(seed),
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), rows,
         residentBefore, residentAfter,
         rows > 0 ? (residentAfter - residentBefore) * 1024.0 / rows : 0.0);
 }

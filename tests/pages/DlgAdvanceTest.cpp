@@ -7,22 +7,12 @@
 namespace tickwright {
 namespace {
 
-using testsupport::PressKey;
 using testsupport::Record;
+using ui::test::Key;
+using ui::test::PressKey;
 
-class AdvancedPage : public ::testing::Test {
+class AdvancedPage : public testsupport::PageTest<DlgAdvance, 2> {
 protected:
-    void StartPage() {
-        ASSERT_TRUE(m_page.Create());
-        m_page.ShowWindow(true);
-        testsupport::Activate(ui::WidgetOf(m_host));
-    }
-    void WaitForStartUpConversions() {
-        ASSERT_TRUE(testsupport::WaitUntil([&] { return m_host.history.RowCount() == 2; }));
-        m_host.history.ClearHistory();
-    }
-    void Click(int id) { QTest::mouseClick(ui::ControlWidget(m_page, id), Qt::LeftButton); }
-    std::u16string Text(int id) const { return m_page.GetItemText(id); }
     std::vector<std::u16string> Fields() const {
         std::vector<std::u16string> texts;
         for (const int id :
@@ -37,10 +27,6 @@ protected:
         m_page.SetItemText(res::IDC_INPUT_DATE, date);
         m_page.SetItemText(res::IDC_INPUT_TIME, time);
     }
-
-    testsupport::FixedClock m_clock;
-    testsupport::PageTestHost m_host;
-    DlgAdvance m_page{&m_host, m_host};
 };
 
 TEST_F(AdvancedPage, StartsFilledWithThePresentAndConvertsItAgainOnce) {
@@ -63,9 +49,9 @@ TEST_F(AdvancedPage, StartsFilledWithThePresentAndConvertsItAgainOnce) {
     ASSERT_EQ(m_host.history.RowCount(), 1) << "one row while it initialises";
     EXPECT_EQ(m_host.Row(0), startRow);
 
-    ASSERT_TRUE(testsupport::WaitUntil([&] { return m_host.history.RowCount() == 2; }));
+    ASSERT_TRUE(ui::test::WaitUntil([&] { return m_host.history.RowCount() == 2; }));
     EXPECT_EQ(m_host.Row(0), startRow);
-    QTest::qWait(30);
+    ui::test::Wait(30);
     EXPECT_EQ(m_host.history.RowCount(), 2) << "the start-up timer fires once";
 }
 
@@ -92,21 +78,21 @@ TEST_F(AdvancedPage, TheInputKindPairIsOneTabStopAndArrowsMoveTheCheck) {
     WaitForStartUpConversions();
     const auto focused = [&] { return m_page.GetFocusId(); };
     m_page.SetFocusTo(res::IDC_OUTPUT_ZONE);
-    PressKey(Qt::Key_Tab);
+    PressKey(Key::Tab);
     EXPECT_EQ(focused(), res::IDC_SOURCE_TIMESTAMP) << "Tab lands on the checked button";
-    PressKey(Qt::Key_Tab);
+    PressKey(Key::Tab);
     EXPECT_EQ(focused(), res::IDC_INPUT_TIMESTAMP) << "and leaves the pair in one step";
 
     m_page.SetFocusTo(res::IDC_SOURCE_TIMESTAMP);
     const auto before = Fields();
     struct Step {
-        Qt::Key key;
+        Key key;
         int reached;
     };
     const Step steps[] = {
-        {Qt::Key_Down, res::IDC_SOURCE_DATETIME},  {Qt::Key_Down, res::IDC_SOURCE_TIMESTAMP},
-        {Qt::Key_Up, res::IDC_SOURCE_DATETIME},    {Qt::Key_Left, res::IDC_SOURCE_TIMESTAMP},
-        {Qt::Key_Right, res::IDC_SOURCE_DATETIME},
+        {Key::Down, res::IDC_SOURCE_DATETIME},  {Key::Down, res::IDC_SOURCE_TIMESTAMP},
+        {Key::Up, res::IDC_SOURCE_DATETIME},    {Key::Left, res::IDC_SOURCE_TIMESTAMP},
+        {Key::Right, res::IDC_SOURCE_DATETIME},
     };
     for (const Step& step : steps) {
         PressKey(step.key);
@@ -121,11 +107,11 @@ TEST_F(AdvancedPage, TheInputKindPairIsOneTabStopAndArrowsMoveTheCheck) {
     EXPECT_EQ(m_host.history.RowCount(), 0) << "moving the check converts nothing";
 
     m_page.SetFocusTo(res::IDC_INPUT_TIMESTAMP);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    PressKey(Key::Tab, ui::test::kShift);
     EXPECT_EQ(focused(), res::IDC_SOURCE_DATETIME) << "back into the pair, on its checked button";
     m_page.SetCheck(res::IDC_SOURCE_DATETIME, false);
     m_page.SetFocusTo(res::IDC_OUTPUT_ZONE);
-    PressKey(Qt::Key_Tab);
+    PressKey(Key::Tab);
     EXPECT_EQ(focused(), res::IDC_SOURCE_TIMESTAMP) << "the first button when none is checked";
 }
 
@@ -167,7 +153,7 @@ TEST_F(AdvancedPage, EnterFromAnyControlConvertsByTheRadioButtonsAndEscapeDoesNo
     for (const int id : {res::IDC_INPUT_ZONE, res::IDC_SOURCE_TIMESTAMP, res::IDC_CONVERT,
                          res::IDC_OUTPUT_TIMESTAMP}) {
         m_page.SetFocusTo(id);
-        PressKey(Qt::Key_Return);
+        PressKey(Key::Return);
     }
     ASSERT_EQ(m_host.history.RowCount(), 4);
     EXPECT_EQ(m_host.Row(0), Record(u"UTC-12H", u"0", u"UTC+12H", u"1970-01-02 00:00:00.000"));
@@ -177,7 +163,7 @@ TEST_F(AdvancedPage, EnterFromAnyControlConvertsByTheRadioButtonsAndEscapeDoesNo
     ChooseDateTimeInput(u"1970-01-01", u"12:00:00");
     for (const int id : {res::IDC_SOURCE_DATETIME, res::IDC_INPUT_TIME, res::IDC_OUTPUT_ZONE}) {
         m_page.SetFocusTo(id);
-        PressKey(Qt::Key_Return);
+        PressKey(Key::Return);
         EXPECT_EQ(m_host.Row(0), Record(u"UTC-12H", u"1970-01-01 12:00:00", u"UTC+12H",
                                         u"1970-01-02 12:00:00.000"));
     }
@@ -185,8 +171,8 @@ TEST_F(AdvancedPage, EnterFromAnyControlConvertsByTheRadioButtonsAndEscapeDoesNo
     m_host.history.ClearHistory();
 
     m_page.SetFocusTo(res::IDC_INPUT_TIMESTAMP);
-    PressKey(Qt::Key_Escape);
-    PressKey(Qt::Key_Escape);
+    PressKey(Key::Escape);
+    PressKey(Key::Escape);
     EXPECT_EQ(m_host.history.RowCount(), 0);
     EXPECT_TRUE(m_page.IsWindowVisible());
 }
@@ -207,7 +193,7 @@ TEST_F(AdvancedPage, AnErrorLeavesThePreviousOutputAndADashInTheTimeField) {
         {u"", u"x", kBadDateMessage, u"x"},
     };
     for (const Case& c : cases) {
-        testsupport::MessageBoxRecorder boxes;
+        ui::test::MessageBoxRecorder boxes;
         ChooseDateTimeInput(c.date, c.time);
         Click(res::IDC_CONVERT);
         ASSERT_EQ(boxes.boxes.size(), 1u);
@@ -246,7 +232,7 @@ TEST_F(AdvancedPage, AChangedPrecisionTakesEffectAtTheNextConversionOnly) {
     WaitForStartUpConversions();
     const auto before = Fields();
     m_host.precision = Precision::Seconds;
-    QTest::keyClick(ui::ControlWidget(m_page, res::IDC_OUTPUT_ZONE), Qt::Key_Up);
+    ui::test::ChooseComboItem(PageWindow(), res::IDC_OUTPUT_ZONE, 19);
     EXPECT_EQ(Fields(), before);
     m_page.SetItemText(res::IDC_INPUT_TIMESTAMP, u"1700000000");
     Click(res::IDC_CONVERT);
@@ -284,19 +270,17 @@ TEST_F(AdvancedPage, ExtremeAndHugeInputsConvertWithoutHarm) {
 TEST_F(AdvancedPage, Screenshots) {
     StartPage();
     WaitForStartUpConversions();
-    ASSERT_TRUE(
-        testsupport::SaveScreenshot(ui::WidgetOf(m_page), QStringLiteral("advanced_page_startup")));
+    ASSERT_TRUE(ui::test::SaveScreenshot(PageWindow(), "advanced_page_startup"));
     EXPECT_EQ(Text(res::IDC_INPUT_TIMESTAMP), u"1700000000123");
     EXPECT_EQ(Text(res::IDC_INPUT_DATE), u"2023-11-14");
     EXPECT_EQ(Text(res::IDC_INPUT_TIME), u"22:13:20.123");
     EXPECT_EQ(Text(res::IDC_OUTPUT_TIMESTAMP), u"1700028800123");
     EXPECT_EQ(Text(res::IDC_OUTPUT_DATE), u"2023-11-15");
     EXPECT_EQ(Text(res::IDC_OUTPUT_TIME), u"06:13:20.123");
-    testsupport::MessageBoxRecorder boxes;
+    ui::test::MessageBoxRecorder boxes;
     ChooseDateTimeInput(u"1985-01-01", u"25:00");
     Click(res::IDC_CONVERT);
-    ASSERT_TRUE(testsupport::SaveScreenshot(ui::WidgetOf(m_page),
-                                            QStringLiteral("advanced_page_after_error")));
+    ASSERT_TRUE(ui::test::SaveScreenshot(PageWindow(), "advanced_page_after_error"));
     EXPECT_EQ(Text(res::IDC_OUTPUT_TIME), u"-");
     EXPECT_EQ(Text(res::IDC_INPUT_TIME), u"25:00");
     EXPECT_EQ(Text(res::IDC_OUTPUT_DATE), u"2023-11-15") << "kept from the last conversion";

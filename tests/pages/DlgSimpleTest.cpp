@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QComboBox>
-#include <QPushButton>
-
 #include "pages/DateTimeInput.h"
 #include "pages/DlgSimple.h"
 #include "tests/pages/PageTestHost.h"
@@ -10,30 +7,16 @@
 namespace tickwright {
 namespace {
 
-using testsupport::PressKey;
 using testsupport::Record;
+using ui::test::Key;
+using ui::test::PressKey;
 
-class SimplePage : public ::testing::Test {
+class SimplePage : public testsupport::PageTest<DlgSimple, 1> {
 protected:
-    void StartPage() {
-        ASSERT_TRUE(m_page.Create());
-        m_page.ShowWindow(true);
-        testsupport::Activate(ui::WidgetOf(m_host));
-    }
-    void WaitForStartUpConversion() {
-        ASSERT_TRUE(testsupport::WaitUntil([&] { return m_host.history.RowCount() == 1; }));
-        m_host.history.ClearHistory();
-    }
-    void Click(int id) { QTest::mouseClick(ui::ControlWidget(m_page, id), Qt::LeftButton); }
     void Fill(const char16_t* date, const char16_t* time) {
         m_page.SetItemText(res::IDC_SIMPLE_DATE, date);
         m_page.SetItemText(res::IDC_SIMPLE_TIME, time);
     }
-    std::u16string Text(int id) const { return m_page.GetItemText(id); }
-
-    testsupport::FixedClock m_clock;
-    testsupport::PageTestHost m_host;
-    DlgSimple m_page{&m_host, m_host};
 };
 
 TEST_F(SimplePage, StartsWithThePresentTimestampThenConvertsItOnce) {
@@ -49,13 +32,13 @@ TEST_F(SimplePage, StartsWithThePresentTimestampThenConvertsItOnce) {
     EXPECT_EQ(m_host.history.RowCount(), 0);
     EXPECT_TRUE(m_page.IsTimerRunning(DlgSimple::kStartupTimer));
 
-    ASSERT_TRUE(testsupport::WaitUntil([&] { return m_host.history.RowCount() == 1; }));
+    ASSERT_TRUE(ui::test::WaitUntil([&] { return m_host.history.RowCount() == 1; }));
     EXPECT_FALSE(m_page.IsTimerRunning(DlgSimple::kStartupTimer));
     EXPECT_EQ(Text(res::IDC_SIMPLE_DATE), u"2023-11-15");
     EXPECT_EQ(Text(res::IDC_SIMPLE_TIME), u"06:13:20.123");
     EXPECT_EQ(m_host.Row(0),
               Record(u"UTC+00H", u"1700000000123", u"UTC+08H", u"2023-11-15 06:13:20.123"));
-    QTest::qWait(30);
+    ui::test::Wait(30);
     EXPECT_EQ(m_host.history.RowCount(), 1) << "the start-up timer fires once";
 }
 
@@ -77,7 +60,7 @@ TEST_F(SimplePage, PresetsTheZoneOfTheMachine) {
 
 TEST_F(SimplePage, ButtonsAndEnterConvertByTheFocusedField) {
     StartPage();
-    WaitForStartUpConversion();
+    WaitForStartUpConversions();
 
     Fill(u"1985-01-01", u"15:25:35.001");
     Click(res::IDC_SIMPLE_TO_TIMESTAMP);
@@ -88,17 +71,17 @@ TEST_F(SimplePage, ButtonsAndEnterConvertByTheFocusedField) {
     m_host.precision = Precision::Seconds;
     m_page.SetItemText(res::IDC_SIMPLE_TIMESTAMP, u"473412335");
     m_page.SetFocusTo(res::IDC_SIMPLE_TIMESTAMP);
-    PressKey(Qt::Key_Return);
+    PressKey(Key::Return);
     EXPECT_EQ(Text(res::IDC_SIMPLE_DATE), u"1985-01-01");
     EXPECT_EQ(Text(res::IDC_SIMPLE_TIME), u"15:25:35");
     EXPECT_EQ(m_host.history.RowCount(), 2);
 
     m_page.SetFocusTo(res::IDC_SIMPLE_TIME);
-    PressKey(Qt::Key_Return);
+    PressKey(Key::Return);
     EXPECT_EQ(Text(res::IDC_SIMPLE_TIMESTAMP), u"473412335");
     EXPECT_EQ(m_host.Row(0).Input, u"1985-01-01 15:25:35");
     m_page.SetFocusTo(res::IDC_SIMPLE_DATE);
-    PressKey(Qt::Key_Return);
+    PressKey(Key::Return);
     EXPECT_EQ(m_host.history.RowCount(), 4);
 
     Click(res::IDC_SIMPLE_TO_DATETIME);
@@ -115,16 +98,16 @@ TEST_F(SimplePage, ButtonsAndEnterConvertByTheFocusedField) {
 
 TEST_F(SimplePage, EnterOnTheSelectorOrAButtonAndEscapeAnywhereDoNothing) {
     StartPage();
-    WaitForStartUpConversion();
+    WaitForStartUpConversions();
     const std::u16string before = Text(res::IDC_SIMPLE_TIMESTAMP);
     for (const int id :
          {res::IDC_SIMPLE_ZONE, res::IDC_SIMPLE_TO_TIMESTAMP, res::IDC_SIMPLE_TO_DATETIME}) {
         m_page.SetFocusTo(id);
-        PressKey(Qt::Key_Return);
+        PressKey(Key::Return);
     }
     for (const int id : {res::IDC_SIMPLE_TIMESTAMP, res::IDC_SIMPLE_DATE, res::IDC_SIMPLE_ZONE}) {
         m_page.SetFocusTo(id);
-        PressKey(Qt::Key_Escape);
+        PressKey(Key::Escape);
     }
     EXPECT_EQ(m_host.history.RowCount(), 0);
     EXPECT_EQ(Text(res::IDC_SIMPLE_TIMESTAMP), before);
@@ -134,7 +117,7 @@ TEST_F(SimplePage, EnterOnTheSelectorOrAButtonAndEscapeAnywhereDoNothing) {
 
 TEST_F(SimplePage, RefusedInputShowsTheErrorBoxThenADash) {
     StartPage();
-    WaitForStartUpConversion();
+    WaitForStartUpConversions();
     struct Case {
         const char16_t* date;
         const char16_t* time;
@@ -149,7 +132,7 @@ TEST_F(SimplePage, RefusedInputShowsTheErrorBoxThenADash) {
         {u"bad", u"worse", kBadDateMessage, u"worse", "both bad: only the date is told"},
     };
     for (const Case& c : cases) {
-        testsupport::MessageBoxRecorder boxes;
+        ui::test::MessageBoxRecorder boxes;
         Fill(c.date, c.time);
         Click(res::IDC_SIMPLE_TO_TIMESTAMP);
         ASSERT_EQ(boxes.boxes.size(), 1u) << c.why;
@@ -170,11 +153,11 @@ TEST_F(SimplePage, RefusedInputShowsTheErrorBoxThenADash) {
 
 TEST_F(SimplePage, AChangedPrecisionOrZoneTakesEffectAtTheNextConversionOnly) {
     StartPage();
-    WaitForStartUpConversion();
+    WaitForStartUpConversions();
     Fill(u"1970-01-01", u"08:00:01.999");
     const int readsBefore = m_host.precisionReads;
     m_host.precision = Precision::Seconds;
-    QTest::keyClick(ui::ControlWidget(m_page, res::IDC_SIMPLE_ZONE), Qt::Key_Down);
+    ui::test::ChooseComboItem(PageWindow(), res::IDC_SIMPLE_ZONE, 21);
     EXPECT_EQ(m_page.ComboGetCurSel(res::IDC_SIMPLE_ZONE), 21);
     EXPECT_EQ(Text(res::IDC_SIMPLE_TIMESTAMP), u"1700000000123");
     EXPECT_EQ(m_host.precisionReads, readsBefore) << "nothing reads the precision until asked";
@@ -186,7 +169,7 @@ TEST_F(SimplePage, AChangedPrecisionOrZoneTakesEffectAtTheNextConversionOnly) {
 
 TEST_F(SimplePage, ExtremeAndHugeInputsConvertWithoutHarm) {
     StartPage();
-    WaitForStartUpConversion();
+    WaitForStartUpConversions();
     m_page.ComboSetCurSel(res::IDC_SIMPLE_ZONE, 12);
     struct Case {
         std::u16string text;
@@ -207,7 +190,7 @@ TEST_F(SimplePage, ExtremeAndHugeInputsConvertWithoutHarm) {
         EXPECT_EQ(m_host.Row(0).Input, c.text) << "the record keeps the text whole";
     }
     m_page.SetItemText(res::IDC_SIMPLE_DATE, std::u16string(10000, u'-'));
-    testsupport::MessageBoxRecorder boxes;
+    ui::test::MessageBoxRecorder boxes;
     Click(res::IDC_SIMPLE_TO_TIMESTAMP);
     EXPECT_EQ(boxes.boxes.size(), 1u);
 }
@@ -216,17 +199,15 @@ TEST_F(SimplePage, ExtremeAndHugeInputsConvertWithoutHarm) {
 // at start, then a refused date.
 TEST_F(SimplePage, Screenshots) {
     StartPage();
-    WaitForStartUpConversion();
-    ASSERT_TRUE(
-        testsupport::SaveScreenshot(ui::WidgetOf(m_page), QStringLiteral("simple_page_startup")));
+    WaitForStartUpConversions();
+    ASSERT_TRUE(ui::test::SaveScreenshot(PageWindow(), "simple_page_startup"));
     EXPECT_EQ(Text(res::IDC_SIMPLE_TIMESTAMP), u"1700000000123");
     EXPECT_EQ(Text(res::IDC_SIMPLE_DATE), u"2023-11-15");
     EXPECT_EQ(Text(res::IDC_SIMPLE_TIME), u"06:13:20.123");
-    testsupport::MessageBoxRecorder boxes;
+    ui::test::MessageBoxRecorder boxes;
     Fill(u"1985-13-01", u"");
     Click(res::IDC_SIMPLE_TO_TIMESTAMP);
-    ASSERT_TRUE(testsupport::SaveScreenshot(ui::WidgetOf(m_page),
-                                            QStringLiteral("simple_page_after_error")));
+    ASSERT_TRUE(ui::test::SaveScreenshot(PageWindow(), "simple_page_after_error"));
     EXPECT_EQ(Text(res::IDC_SIMPLE_TIMESTAMP), u"-");
     EXPECT_EQ(Text(res::IDC_SIMPLE_DATE), u"1985-13-01");
     EXPECT_EQ(Text(res::IDC_SIMPLE_TIME), u"00:00:00");

@@ -1,26 +1,28 @@
 #pragma once
 
 // A stand-in for the main window: a bare main-window dialog that hosts a page,
-// answers its precision, and keeps its history rows.
+// answers its precision, and keeps its history rows; "now" pinned; and the
+// fixture both page tests start from.
+
+#include <gtest/gtest.h>
 
 #include <ostream>
 
 #include "app/resources/ResourceIds.h"
 #include "app/ui/Dialog.h"
+#include "app/ui/test/Driver.h"
 #include "core/Clock.h"
 #include "mainwnd/HistoryList.h"
 #include "pages/PageHost.h"
-#include "tests/ui/GuiTestSupport.h"
+#include "tests/Utf8.h"
 
 namespace tickwright {
 
 // Failures show a record's texts, not its bytes.
 inline void PrintTo(const HistoryRecord& record, std::ostream* out) {
-    const auto utf8 = [](const std::u16string& text) {
-        return QString::fromStdU16String(text).toStdString();
-    };
-    *out << "{" << utf8(record.InputZone) << ", " << utf8(record.Input) << ", "
-         << utf8(record.OutputZone) << ", " << utf8(record.Output) << ", " << utf8(record.Note)
+    using testsupport::Utf8;
+    *out << "{" << Utf8(record.InputZone) << ", " << Utf8(record.Input) << ", "
+         << Utf8(record.OutputZone) << ", " << Utf8(record.Output) << ", " << Utf8(record.Note)
          << "}";
 }
 
@@ -68,5 +70,28 @@ inline tickwright::HistoryRecord Record(const char16_t* inZone, std::u16string i
                                         const char16_t* outZone, std::u16string out) {
     return {inZone, std::move(in), outZone, std::move(out), u""};
 }
+
+// A page in the stand-in main window, "now" pinned; the page's own start-up
+// records `kStartupRows` rows.
+template <class Page, int kStartupRows>
+class PageTest : public ::testing::Test {
+protected:
+    void StartPage() {
+        ASSERT_TRUE(m_page.Create());
+        m_page.ShowWindow(true);
+        ui::test::Activate(ui::test::WindowOf(m_host));
+    }
+    void WaitForStartUpConversions() {
+        ASSERT_TRUE(ui::test::WaitUntil([&] { return m_host.history.RowCount() == kStartupRows; }));
+        m_host.history.ClearHistory();
+    }
+    ui::test::Window PageWindow() const { return ui::test::WindowOf(m_page); }
+    void Click(int id) { ui::test::Click(PageWindow(), id); }
+    std::u16string Text(int id) const { return m_page.GetItemText(id); }
+
+    FixedClock m_clock;
+    PageTestHost m_host;
+    Page m_page{&m_host, m_host};
+};
 
 }  // namespace testsupport

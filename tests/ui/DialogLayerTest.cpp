@@ -1,27 +1,22 @@
 #include <gtest/gtest.h>
 
-#include <QComboBox>
-#include <QDir>
-#include <QFileDialog>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <memory>
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
 
 #include "app/resources/ResourceIds.h"
 #include "app/ui/Dialog.h"
 #include "app/ui/DialogUnits.h"
-#include "app/ui/FileDialogs.h"
 #include "app/ui/UrlOpener.h"
-#include "tests/ui/GuiTestSupport.h"
+#include "app/ui/test/Driver.h"
 
 namespace {
 
-using testsupport::PressKey;
-using testsupport::WaitUntil;
+using ui::test::Key;
+using ui::test::PressKey;
+using ui::test::WaitUntil;
+using ui::test::Window;
 
 constexpr int kTestParent = 901;
 constexpr int kTestChild = 902;
@@ -108,7 +103,7 @@ struct ParentWithChild {
             return false;
         }
         child.ShowWindow(true);
-        testsupport::Activate(ui::WidgetOf(parent));
+        ui::test::Activate(ui::test::WindowOf(parent));
         return true;
     }
 };
@@ -151,46 +146,51 @@ protected:
 };
 
 TEST_F(DialogLayer, ControlsArePlacedFromDialogUnits) {
-    ui::Dialog main(res::IDD_TICKWRIGHT_DIALOG);
-    ASSERT_TRUE(main.CreateModeless());
     struct Case {
-        int id;
-        QRect expected;  // dialog units x 6/4 and x 12/8, rounded half up
+        int templateId;
+        std::vector<int> ids;  // buttons and lists stand exactly on their template rectangle
     };
     const Case cases[] = {
-        {res::IDC_CURRENT_TIME, QRect(203, 8, 75, 24)},  // 135, 5, 50, 16
-        {res::IDC_TOGGLE_MODE, QRect(305, 8, 104, 24)},  // 203, 5, 69, 16
-        {res::IDC_HISTORY, QRect(0, 200, 437, 123)},     // 0, 133, 291, 82
-        {res::IDC_CLEAR, QRect(56, 182, 39, 18)},        // 37, 121, 26, 12
+        {res::IDD_TICKWRIGHT_DIALOG,
+         {res::IDC_CURRENT_TIME, res::IDC_TOGGLE_MODE, res::IDC_HISTORY, res::IDC_CLEAR}},
+        {res::IDD_ABOUTBOX, {ui::IDOK}},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(ui::ControlWidget(main, c.id)->geometry(), c.expected) << c.id;
+        ui::Dialog dialog(c.templateId);
+        ASSERT_TRUE(dialog.CreateModeless());
+        const Window window = ui::test::WindowOf(dialog);
+        const ui::BaseUnits units = ui::test::DialogBaseUnitsOf(window);
+        const ui::DialogTemplate& dialogTemplate = *ui::FindTemplate(c.templateId);
+        const ui::Rect client = ui::test::ClientRect(window);
+        EXPECT_EQ(client, ui::DialogUnitsToPixels(
+                              {0, 0, dialogTemplate.width, dialogTemplate.height}, units))
+            << c.templateId;
+        const std::vector<ui::test::ControlInfo> controls = ui::test::Controls(window);
+        ASSERT_EQ(controls.size(), dialogTemplate.controls.size());
+        for (std::size_t i = 0; i < controls.size(); ++i) {
+            const int id = dialogTemplate.controls[i].id;
+            if (std::find(c.ids.begin(), c.ids.end(), id) != c.ids.end()) {
+                EXPECT_EQ(controls[i].rect,
+                          ui::DialogUnitsToPixels(dialogTemplate.controls[i].rect, units))
+                    << c.templateId << " control " << id;
+            }
+        }
     }
-    EXPECT_EQ(ui::WidgetOf(main)->size(), QSize(437, 324));  // 291 x 216 units
-
-    ui::Dialog about(res::IDD_ABOUTBOX);
-    ASSERT_TRUE(about.CreateModeless());
-    EXPECT_EQ(ui::WidgetOf(about)->size(), QSize(298, 116));  // 170 x 62 at 7 x 15
-    EXPECT_EQ(ui::ControlWidget(about, ui::IDOK)->geometry(), QRect(198, 77, 88, 26));
 }
 
 TEST_F(DialogLayer, AutomaticRadioButtonsOfOneGroupExcludeEachOther) {
     ui::Dialog page(res::IDD_ADVANCE);
     ASSERT_TRUE(page.CreateModeless());
-    auto* timestamp =
-        qobject_cast<QRadioButton*>(ui::ControlWidget(page, res::IDC_SOURCE_TIMESTAMP));
-    auto* dateTime = qobject_cast<QRadioButton*>(ui::ControlWidget(page, res::IDC_SOURCE_DATETIME));
-    ASSERT_NE(timestamp, nullptr);
-    ASSERT_NE(dateTime, nullptr);
+    const Window window = ui::test::WindowOf(page);
 
     EXPECT_FALSE(page.GetCheck(res::IDC_SOURCE_TIMESTAMP));
     EXPECT_FALSE(page.GetCheck(res::IDC_SOURCE_DATETIME));
-    QTest::mouseClick(timestamp, Qt::LeftButton);
+    ui::test::Click(window, res::IDC_SOURCE_TIMESTAMP);
     EXPECT_TRUE(page.GetCheck(res::IDC_SOURCE_TIMESTAMP));
-    QTest::mouseClick(dateTime, Qt::LeftButton);
+    ui::test::Click(window, res::IDC_SOURCE_DATETIME);
     EXPECT_FALSE(page.GetCheck(res::IDC_SOURCE_TIMESTAMP));
     EXPECT_TRUE(page.GetCheck(res::IDC_SOURCE_DATETIME));
-    QTest::mouseClick(dateTime, Qt::LeftButton);
+    ui::test::Click(window, res::IDC_SOURCE_DATETIME);
     EXPECT_TRUE(page.GetCheck(res::IDC_SOURCE_DATETIME))
         << "clicking a checked radio button keeps it checked";
 
@@ -226,39 +226,21 @@ TEST_F(DialogLayer, SortedListsInsertInOrderAndUnsortedOnesAppend) {
 TEST_F(DialogLayer, ReadOnlyEditsRefuseTypingButTakeTextFromTheProgram) {
     ui::Dialog page(res::IDD_ADVANCE);
     ASSERT_TRUE(page.CreateModeless());
-    auto* output = qobject_cast<QLineEdit*>(ui::ControlWidget(page, res::IDC_OUTPUT_TIMESTAMP));
-    auto* input = qobject_cast<QLineEdit*>(ui::ControlWidget(page, res::IDC_INPUT_TIMESTAMP));
+    const Window window = ui::test::WindowOf(page);
     ASSERT_TRUE(page.IsReadOnly(res::IDC_OUTPUT_TIMESTAMP));
     ASSERT_FALSE(page.IsReadOnly(res::IDC_INPUT_TIMESTAMP));
 
-    QTest::keyClicks(output, "123");
+    ui::test::TypeText(window, res::IDC_OUTPUT_TIMESTAMP, u"123");
     EXPECT_EQ(page.GetItemText(res::IDC_OUTPUT_TIMESTAMP), u"");
     page.SetItemText(res::IDC_OUTPUT_TIMESTAMP, u"28800000");
     EXPECT_EQ(page.GetItemText(res::IDC_OUTPUT_TIMESTAMP), u"28800000");
 
-    QTest::keyClicks(input, "42");
+    ui::test::TypeText(window, res::IDC_INPUT_TIMESTAMP, u"42");
     EXPECT_EQ(page.GetItemText(res::IDC_INPUT_TIMESTAMP), u"42");
     page.SetReadOnly(res::IDC_INPUT_TIMESTAMP, true);
-    QTest::keyClicks(input, "7");
+    ui::test::TypeText(window, res::IDC_INPUT_TIMESTAMP, u"7");
     EXPECT_EQ(page.GetItemText(res::IDC_INPUT_TIMESTAMP), u"42");
-}
-
-TEST_F(DialogLayer, QtsOwnTextsAreChinese) {
-    ui::Dialog page(res::IDD_SIMPLE);
-    ASSERT_TRUE(page.CreateModeless());
-    auto* edit = qobject_cast<QLineEdit*>(ui::ControlWidget(page, res::IDC_SIMPLE_TIMESTAMP));
-    ASSERT_NE(edit, nullptr);
-    std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
-    QStringList texts;
-    for (const QAction* action : menu->actions()) {
-        if (!action->isSeparator()) {
-            texts.push_back(action->text());
-        }
-    }
-    const QString all = texts.join(u' ');
-    EXPECT_TRUE(all.contains(QStringLiteral("粘贴")) && all.contains(QStringLiteral("全选")))
-        << all.toStdString();
-    EXPECT_FALSE(all.contains(QStringLiteral("Paste"))) << all.toStdString();
+    EXPECT_TRUE(ui::test::IsReadOnly(window, res::IDC_INPUT_TIMESTAMP));
 }
 
 TEST_F(DialogLayer, TextIsReadUpToTheFirstNul) {
@@ -277,17 +259,24 @@ TEST_F(DialogLayer, KeysGoToTheFocusedChildFirstThenItsParent) {
 
     child.SetFocusTo(kChildEdit);
     ASSERT_EQ(child.GetFocusId(), kChildEdit);
-    PressKey(Qt::Key_A);
-    EXPECT_EQ(log, (std::vector<std::string>{"child:65", "parent:65"}));
+    // Each key as its virtual-key code.
+    const std::pair<Key, int> keys[] = {
+        {Key::A, 'A'}, {Key::Delete, ui::VK_DELETE}, {Key::Home, ui::VK_HOME}, {Key::F10, 0x79}};
+    for (const auto& [key, code] : keys) {
+        log.clear();
+        PressKey(key);
+        EXPECT_EQ(log, (std::vector<std::string>{"child:" + std::to_string(code),
+                                                 "parent:" + std::to_string(code)}));
+    }
 
     log.clear();
     child.consume = true;
-    PressKey(Qt::Key_Return);
+    PressKey(Key::Return);
     EXPECT_EQ(log, (std::vector<std::string>{"child:13"})) << "a consumed key goes no further";
 
     log.clear();
     parent.SetFocusTo(kParentEdit);
-    PressKey(Qt::Key_Return);
+    PressKey(Key::Return);
     EXPECT_EQ(log, (std::vector<std::string>{"parent:13"})) << "the child is not asked";
 }
 
@@ -298,15 +287,11 @@ TEST_F(DialogLayer, EscapeNeverClosesOrHidesAChildPage) {
     parent.consume = true;
 
     child.SetFocusTo(kChildEdit);
-    PressKey(Qt::Key_Escape);
-    PressKey(Qt::Key_Escape);
+    PressKey(Key::Escape);
+    PressKey(Key::Escape);
     EXPECT_TRUE(child.IsWindowVisible());
     EXPECT_TRUE(parent.IsWindowVisible());
     EXPECT_EQ(log, (std::vector<std::string>{"child:27", "parent:27", "child:27", "parent:27"}));
-
-    // Even a page that does not consume it stays, and Qt's own reject never runs.
-    QMetaObject::invokeMethod(ui::WidgetOf(child), "reject");
-    EXPECT_TRUE(child.IsWindowVisible());
 }
 
 TEST_F(DialogLayer, TimersFireUntilKilled) {
@@ -321,40 +306,32 @@ TEST_F(DialogLayer, TimersFireUntilKilled) {
     EXPECT_TRUE(dialog.IsTimerRunning(8));
     dialog.KillTimer(8);
     const auto eights = std::count(dialog.ticks.begin(), dialog.ticks.end(), 8);
-    QTest::qWait(50);
+    ui::test::Wait(50);
     EXPECT_EQ(std::count(dialog.ticks.begin(), dialog.ticks.end(), 8), eights);
 }
 
 TEST_F(DialogLayer, ModalDialogResultForEnterEscapeAndTheCloseBox) {
     struct Case {
         const char* how;
-        std::function<void(QWidget*)> end;
+        std::function<void(Window)> end;
         int expected;
     };
     const Case cases[] = {
-        {"Enter presses the default button", [](QWidget*) { PressKey(Qt::Key_Return); }, ui::IDOK},
-        {"Escape cancels", [](QWidget*) { PressKey(Qt::Key_Escape); }, ui::IDCANCEL},
-        {"the close box cancels", [](QWidget* w) { w->close(); }, ui::IDCANCEL},
-        {"a click on OK",
-         [](QWidget* w) {
-             QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("1")), Qt::LeftButton);
-         },
-         ui::IDOK},
+        {"Enter presses the default button", [](Window) { PressKey(Key::Return); }, ui::IDOK},
+        {"Escape cancels", [](Window) { PressKey(Key::Escape); }, ui::IDCANCEL},
+        {"the close box cancels", [](Window w) { ui::test::Close(w); }, ui::IDCANCEL},
+        {"a click on OK", [](Window w) { ui::test::Click(w, ui::IDOK); }, ui::IDOK},
     };
     for (const Case& c : cases) {
         ui::Dialog dialog(kTestModal);
-        QTimer::singleShot(0, [&] {
-            QWidget* window = QApplication::activeModalWidget();
-            ASSERT_NE(window, nullptr);
-            testsupport::Activate(window);
-            c.end(window);
-        });
-        EXPECT_EQ(dialog.DoModal(), c.expected) << c.how;
+        int result = 0;
+        EXPECT_TRUE(ui::test::WithModal([&] { result = dialog.DoModal(); }, c.end)) << c.how;
+        EXPECT_EQ(result, c.expected) << c.how;
     }
 }
 
 TEST_F(DialogLayer, MessageBoxesGoThroughTheSeam) {
-    testsupport::MessageBoxRecorder recorder;
+    ui::test::MessageBoxRecorder recorder;
     ui::Dialog page(res::IDD_SIMPLE);
     ASSERT_TRUE(page.CreateModeless());
     EXPECT_EQ(page.MessageBox(u"请输入正确的日期!\n例:1985-01-01", u"错误",
@@ -370,64 +347,84 @@ TEST_F(DialogLayer, MessageBoxesGoThroughTheSeam) {
 TEST_F(DialogLayer, AnAppendedWindowMenuItemArrivesAsASystemCommand) {
     SysCommandDialog dialog;
     ASSERT_TRUE(dialog.CreateModeless());
+    const Window window = ui::test::WindowOf(dialog);
+    ui::test::Activate(window);
     dialog.AppendWindowMenuSeparator();
     dialog.AppendWindowMenuItem(16, u"关于 Tickwright(&A)...");
-    auto* menu = ui::WidgetOf(dialog)->findChild<QMenu*>(QStringLiteral("windowMenu"));
-    ASSERT_NE(menu, nullptr);
-    const QList<QAction*> actions = menu->actions();
-    ASSERT_EQ(actions.size(), 4);  // minimize, close, separator, the new item
-    EXPECT_TRUE(actions[2]->isSeparator());
-    EXPECT_EQ(actions[3]->text(), QStringLiteral("关于 Tickwright(&A)..."));
-    actions[3]->trigger();
-    actions[0]->trigger();
-    EXPECT_EQ(dialog.commands, (std::vector<int>{16, ui::SC_MINIMIZE}));
+    const std::vector<ui::test::MenuEntry> entries = ui::test::WindowMenu(window);
+    ASSERT_GE(entries.size(), 3u);
+    EXPECT_TRUE(entries[entries.size() - 2].separator);
+    EXPECT_EQ(entries.back().text, u"关于 Tickwright(&A)...");
+    EXPECT_EQ(entries.back().command, 16);
+    const std::optional<ui::test::MenuEntry> minimize =
+        ui::test::FindCommand(entries, ui::SC_MINIMIZE);
+    ASSERT_TRUE(minimize);
+    for (const std::u16string& text : {entries.back().text, minimize->text}) {
+        dialog.SetFocusTo(kParentEdit);
+        EXPECT_TRUE(
+            ui::test::WithMenu([] { PressKey(Key::Space, ui::test::kAlt); },
+                               [&](Window menu) { ui::test::ChooseMenuItem(menu, {text}); }));
+    }
+    EXPECT_EQ(dialog.commands, (std::vector<int>{16, ui::SC_MINIMIZE}))
+        << "a dialog that maps system commands gets the standard ones too";
 }
 
-TEST_F(DialogLayer, TheWindowMenuOffersMinimizeOnlyWhereTheWindowHasAMinimizeBox) {
-    struct Case {
-        int templateId;
-        std::vector<int> commands;
-    };
-    const Case cases[] = {
-        {res::IDD_TICKWRIGHT_DIALOG, {ui::SC_MINIMIZE, ui::SC_CLOSE}},
-        {res::IDD_ABOUTBOX, {ui::SC_CLOSE}},
-        {res::IDD_LIST_DETAIL, {ui::SC_CLOSE}},
-    };
-    for (const Case& c : cases) {
-        ui::Dialog dialog(c.templateId);
+// The window menu opens with the standard commands the window's style
+// allows, then the dialog's own items.
+TEST_F(DialogLayer, TheWindowMenuOffersTheStandardCommandsTheStyleAllows) {
+    for (const int templateId :
+         {res::IDD_TICKWRIGHT_DIALOG, res::IDD_ABOUTBOX, res::IDD_LIST_DETAIL, kTestParent}) {
+        ui::Dialog dialog(templateId);
         ASSERT_TRUE(dialog.CreateModeless());
-        std::vector<int> commands;
-        for (const QAction* action : dialog.Window()->WindowMenu()->actions()) {
-            commands.push_back(action->data().toInt());
+        const Window window = ui::test::WindowOf(dialog);
+        const ui::StyleFlags style = ui::FindTemplate(templateId)->style;
+        const auto has = [style](ui::StyleFlags flag) { return (style & flag) == flag; };
+        std::vector<int> standard;
+        for (const ui::test::MenuEntry& entry : ui::test::WindowMenu(window)) {
+            if (entry.separator) {
+                break;
+            }
+            standard.push_back(entry.command);
         }
-        EXPECT_EQ(commands, c.commands) << c.templateId;
+        const auto offers = [&](int command) {
+            return std::find(standard.begin(), standard.end(), command) != standard.end();
+        };
+        const std::string where = std::to_string(templateId);
+        for (const int command : standard) {
+            EXPECT_TRUE(command == ui::SC_RESTORE || command == ui::SC_MOVE ||
+                        command == ui::SC_SIZE || command == ui::SC_MINIMIZE ||
+                        command == ui::SC_MAXIMIZE || command == ui::SC_CLOSE)
+                << where << ": " << command << " is no standard command";
+        }
+        EXPECT_TRUE(offers(ui::SC_CLOSE)) << where;
+        EXPECT_EQ(offers(ui::SC_MINIMIZE), has(ui::WS_MINIMIZEBOX)) << where;
+        EXPECT_TRUE(!offers(ui::SC_SIZE) || has(ui::WS_THICKFRAME)) << where;
+        EXPECT_TRUE(!offers(ui::SC_MAXIMIZE) || has(ui::WS_MAXIMIZEBOX)) << where;
         dialog.DefaultSysCommand(ui::SC_MINIMIZE);
-        EXPECT_EQ(dialog.Window()->isMinimized(), c.commands.size() == 2) << c.templateId;
+        EXPECT_EQ(ui::test::IsMinimized(window), has(ui::WS_MINIMIZEBOX)) << where;
     }
 }
 
 TEST_F(DialogLayer, AltSpaceAndARightClickOpenTheWindowMenu) {
     ui::Dialog dialog(kTestParent);
     ASSERT_TRUE(dialog.CreateModeless());
-    QWidget* window = ui::WidgetOf(dialog);
-    testsupport::Activate(window);
+    const Window window = ui::test::WindowOf(dialog);
+    ui::test::Activate(window);
     dialog.SetFocusTo(kParentEdit);
-    PressKey(Qt::Key_Space, Qt::AltModifier);
-    auto* menu = window->findChild<QMenu*>(QStringLiteral("windowMenu"));
-    ASSERT_NE(menu, nullptr);
-    EXPECT_TRUE(WaitUntil([&] { return menu->isVisible(); }));
-    menu->hide();
-
-    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(150, 100),
-                                 window->mapToGlobal(QPoint(150, 100)));
-    QApplication::sendEvent(window, &rightClick);
-    EXPECT_TRUE(WaitUntil([&] { return menu->isVisible(); }));
-    menu->hide();
+    const auto isTheWindowMenu = [&](Window menu) {
+        const auto entries = ui::test::MenuEntries(menu);
+        EXPECT_TRUE(ui::test::FindCommand(entries, ui::SC_CLOSE));
+        ui::test::DismissMenu(menu);
+    };
+    EXPECT_TRUE(ui::test::WithMenu([] { PressKey(Key::Space, ui::test::kAlt); }, isTheWindowMenu));
+    EXPECT_TRUE(
+        ui::test::WithMenu([&] { ui::test::RightClickAt(window, 150, 100); }, isTheWindowMenu));
+    EXPECT_TRUE(ui::test::IsVisible(window)) << "dismissed, nothing chosen";
 }
 
 TEST_F(DialogLayer, TheWindowMenusCloseCancelsAModalDialog) {
     ui::Dialog dialog(kTestModal);
-    QTimer::singleShot(0, [&] { dialog.DefaultSysCommand(ui::SC_CLOSE); });
+    ui::test::Later([&] { dialog.DefaultSysCommand(ui::SC_CLOSE); });
     EXPECT_EQ(dialog.DoModal(), ui::IDCANCEL);
 }
 
@@ -436,41 +433,11 @@ TEST_F(DialogLayer, LinksOpenTheirAddressThroughTheDesktop) {
     ui::SetUrlOpener([&](const std::u16string& url) { opened.push_back(url); });
     ui::Dialog main(res::IDD_TICKWRIGHT_DIALOG);
     ASSERT_TRUE(main.CreateModeless());
-    QTest::mouseClick(ui::ControlWidget(main, res::IDC_INTRO_LINK), Qt::LeftButton);
+    ui::test::Click(ui::test::WindowOf(main), res::IDC_INTRO_LINK);
     ui::SetUrlOpener({});
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_TRUE(opened[0].starts_with(u"file://")) << "the installed introduction page";
     EXPECT_TRUE(opened[0].ends_with(u"/tickwright/intro.html"));
-}
-
-TEST_F(DialogLayer, TheSaveDialogAddsTheDefaultSuffixToANameTypedWithoutOne) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    struct Case {
-        QString typed;
-        QString expected;
-    };
-    const Case cases[] = {
-        {QStringLiteral("history"), QStringLiteral("history.csv")},
-        {QStringLiteral("history.csv"), QStringLiteral("history.csv")},
-        {QStringLiteral("history.txt"), QStringLiteral("history.txt")},
-    };
-    for (const Case& c : cases) {
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            ASSERT_NE(name, nullptr);
-            name->setText(c.typed);
-            static_cast<QDialog*>(dialog)->accept();  // as the Save button does
-        });
-        const std::u16string chosen =
-            ui::GetSaveFileName({nullptr, u"导出历史记录",
-                                 (folder.path() + QStringLiteral("/proposed.csv")).toStdU16String(),
-                                 u"CSV 文件 (*.csv)", u"csv"});
-        EXPECT_EQ(chosen, QDir(folder.path()).filePath(c.expected).toStdU16String())
-            << c.typed.toStdString();
-    }
 }
 
 TEST(DialogUnits, BaseUnitsAreFixedPerNominalFont) {

@@ -1,17 +1,15 @@
-// GUI tests run real Qt widgets on the offscreen platform, so they need no
-// display and render the same on every machine.
+// GUI tests run the program's real windows through the test driver: on the
+// offscreen platform with Qt, so they need no display and render the same on
+// every machine; under Wine with the Windows build.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <cstdlib>
-
 #include "app/resources/Resources.h"
-#include "app/ui/Setup.h"
+#include "app/ui/Application.h"
+#include "app/ui/test/Driver.h"
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    setenv("TZ", "<+08>-8", 0);  // the tests' local zone unless a test says otherwise
-    QApplication app(argc, argv);
+    ui::test::PrepareEnvironment();
+    const ui::Application application(argc, argv, {});
     ui::InitializeUi();
     res::RegisterResources();
     ::testing::InitGoogleTest(&argc, argv);

@@ -3,11 +3,9 @@
 // template's size.
 #include <gtest/gtest.h>
 
-#include <QImage>
-
 #include "app/resources/ResourceIds.h"
 #include "app/ui/Dialog.h"
-#include "tests/ui/GuiTestSupport.h"
+#include "app/ui/test/Driver.h"
 
 namespace {
 
@@ -15,23 +13,30 @@ TEST(Screenshots, EveryTemplateRendersAtItsSize) {
     struct Case {
         int templateId;
         const char* name;
-        QSize size;
     };
     const Case cases[] = {
-        {res::IDD_ABOUTBOX, "template100_about", QSize(298, 116)},
-        {res::IDD_TICKWRIGHT_DIALOG, "template102_main", QSize(437, 324)},
-        {res::IDD_SIMPLE, "template131_simple", QSize(449, 150)},
-        {res::IDD_ADVANCE, "template133_advanced", QSize(444, 150)},
-        {res::IDD_LIST_DETAIL, "template135_detail", QSize(374, 145)},
+        {res::IDD_ABOUTBOX, "template100_about"},
+        {res::IDD_TICKWRIGHT_DIALOG, "template102_main"},
+        {res::IDD_SIMPLE, "template131_simple"},
+        {res::IDD_ADVANCE, "template133_advanced"},
+        {res::IDD_LIST_DETAIL, "template135_detail"},
     };
     for (const Case& c : cases) {
         ui::Dialog dialog(c.templateId);
         ASSERT_TRUE(dialog.CreateModeless()) << c.name;
-        QWidget* window = ui::WidgetOf(dialog);
-        EXPECT_EQ(window->size(), c.size) << c.name;
-        ASSERT_TRUE(testsupport::SaveScreenshot(window, QString::fromLatin1(c.name))) << c.name;
-        const QImage image(testsupport::ScreenshotPath(QString::fromLatin1(c.name)));
-        EXPECT_EQ(image.size(), c.size * window->devicePixelRatioF()) << c.name;
+        const ui::test::Window window = ui::test::WindowOf(dialog);
+        const ui::DialogTemplate& dialogTemplate = *ui::FindTemplate(c.templateId);
+        const ui::Rect size =
+            ui::DialogUnitsToPixels({0, 0, dialogTemplate.width, dialogTemplate.height},
+                                    ui::test::DialogBaseUnitsOf(window));
+        EXPECT_EQ(ui::test::ClientRect(window), size) << c.name;
+        const std::optional<ui::test::PictureSize> picture =
+            ui::test::SaveScreenshot(window, c.name);
+        ASSERT_TRUE(picture) << c.name;
+        const double scale = ui::test::ScaleFactor();
+        EXPECT_EQ(*picture, (ui::test::PictureSize{static_cast<int>(size.width * scale + 0.5),
+                                                   static_cast<int>(size.height * scale + 0.5)}))
+            << c.name;
     }
 }
 
