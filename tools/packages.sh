@@ -37,9 +37,12 @@ TICKWRIGHT_PACKAGE_PACKAGES=(
 # What testing it needs besides: the test frameworks, clang for the fuzzers
 # and llvm for its symbolizer (LeakSanitizer names the frames a suppression
 # matches only through it), a virtual X server and a way to type into the
-# real window, the desktop-file validators, and lintian for the package.
+# real window, the desktop-file validators, lintian for the package, and the
+# mingw-w64 cross compiler that checks the dialog layer's contract beside
+# <windows.h>.
 TICKWRIGHT_TEST_PACKAGES=(
     "${TICKWRIGHT_PACKAGE_PACKAGES[@]}"
     clang libclang-rt-dev llvm libgtest-dev libbenchmark-dev
     xvfb xauth libx11-dev xdotool desktop-file-utils appstream lintian
+    g++-mingw-w64-x86-64-posix
 )
