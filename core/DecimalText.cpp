@@ -34,16 +34,7 @@ std::uint64_t ReadMagnitude(std::u16string_view text, std::size_t pos, std::uint
 
 template <typename Int>
 Int ReadSigned(std::u16string_view text) {
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        if (IsWhiteSpace(text[pos])) {
-            ++pos;
-        } else if (const std::size_t skip = InvisibleFormatLength(text, pos); skip != 0) {
-            pos += skip;
-        } else {
-            break;
-        }
-    }
+    std::size_t pos = SkipBlanksAndInvisible(text);
     bool negative = false;
     if (pos < text.size()) {
         const char16_t c = text[pos];
@@ -103,6 +94,19 @@ std::size_t InvisibleFormatLength(std::u16string_view text, std::size_t pos) {
         return IsInvisibleFormat(c) ? 2 : 0;
     }
     return IsInvisibleFormat(unit) ? 1 : 0;
+}
+
+std::size_t SkipBlanksAndInvisible(std::u16string_view text, std::size_t pos) {
+    while (pos < text.size()) {
+        if (IsWhiteSpace(text[pos])) {
+            ++pos;
+        } else if (const std::size_t skip = InvisibleFormatLength(text, pos); skip != 0) {
+            pos += skip;
+        } else {
+            break;
+        }
+    }
+    return pos;
 }
 
 int DigitValue(char16_t c) {

@@ -30,6 +30,10 @@ bool IsInvisibleFormat(char32_t c);
 // character there is none (a lone surrogate never is).
 std::size_t InvisibleFormatLength(std::u16string_view text, std::size_t pos);
 
+// The position of the first character at or after `pos` that is neither
+// white space nor an invisible format character (text.size() when none is).
+std::size_t SkipBlanksAndInvisible(std::u16string_view text, std::size_t pos = 0);
+
 // 0..9 for "0".."9" and for the full-width digits U+FF10..U+FF19; -1 otherwise.
 int DigitValue(char16_t c);
 

@@ -95,16 +95,7 @@ bool NeedsFormulaGuard(std::u16string_view cell) {
     }
     // Spreadsheets trim blanks and drop invisible characters before they
     // look, and take full-width signs for ASCII ones, as this program does.
-    std::size_t pos = 0;
-    while (pos < cell.size()) {
-        if (IsWhiteSpace(cell[pos])) {
-            ++pos;
-        } else if (const std::size_t skip = InvisibleFormatLength(cell, pos); skip != 0) {
-            pos += skip;
-        } else {
-            break;
-        }
-    }
+    const std::size_t pos = SkipBlanksAndInvisible(cell);
     return pos < cell.size() &&
            std::u16string_view(u"=+-@\uFF1D\uFF0B\uFF0D\uFF20").find(cell[pos]) !=
                std::u16string_view::npos;
