@@ -42,15 +42,24 @@ inline std::optional<ConversionInput> DecodeConversionInput(const std::uint8_t* 
 }
 
 // The text as the readers must see it: every invisible format character
-// gone, a surrogate pair that encodes one taken out whole.
+// gone, a surrogate pair that encodes one taken out whole. A lone surrogate
+// stays a character of its own (written as U+FFFD), so that taking out what
+// stood between two lone halves cannot join them into a new character.
 inline std::u16string WithoutInvisible(const std::u16string& text) {
+    const auto isHigh = [](char16_t c) { return c >= 0xD800 && c <= 0xDBFF; };
+    const auto isLow = [](char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; };
     std::u16string visible;
     for (std::size_t i = 0; i < text.size();) {
         const std::size_t skip = InvisibleFormatLength(text, i);
-        if (skip == 0) {
-            visible.push_back(text[i++]);
+        if (skip != 0) {
+            i += skip;
+        } else if (isHigh(text[i]) && i + 1 < text.size() && isLow(text[i + 1])) {
+            visible.append(text, i, 2);
+            i += 2;
+        } else {
+            visible.push_back(isHigh(text[i]) || isLow(text[i]) ? u'\uFFFD' : text[i]);
+            ++i;
         }
-        i += skip;
     }
     return visible;
 }
