@@ -1,5 +1,6 @@
 #include "core/Clock.h"
 
+#include <chrono>
 #include <ctime>
 #include <limits>
 
@@ -14,6 +15,13 @@ constexpr std::int64_t kTicksPerSecond = 10000000;
 constexpr std::int64_t kTicksPerMs = 10000;
 
 std::int64_t SystemClockTicks() {
+#if defined(_WIN32)
+    // Windows' C runtime has no timespec_get; its time_t is 64-bit anyway.
+    // (The program itself reads the precise clock of the dialog layer.)
+    return std::chrono::duration_cast<std::chrono::duration<std::int64_t, std::ratio<1, 10000000>>>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
+#else
     // timespec_get, not std::chrono::system_clock: the latter is compiled into
     // the C++ library, which on 32-bit systems still reads a 32-bit time_t and
     // so stops at 2038-01-19; this call takes the program's own 64-bit time_t.
@@ -22,6 +30,7 @@ std::int64_t SystemClockTicks() {
         return 0;
     }
     return static_cast<std::int64_t>(now.tv_sec) * kTicksPerSecond + now.tv_nsec / 100;
+#endif
 }
 
 ClockTicksSource g_clockTicks = &SystemClockTicks;

@@ -20,6 +20,27 @@ BrokenDownTime FailingLocalTime(std::int64_t) {
     return BrokenDownTime{};
 }
 
+// TZ as the C runtime reads it: set (and read again), or taken away.
+void SetTz(const char* value) {
+#if defined(_WIN32)
+    _putenv_s("TZ", value);
+    _tzset();
+#else
+    setenv("TZ", value, 1);
+    tzset();
+#endif
+}
+
+void ClearTz() {
+#if defined(_WIN32)
+    _putenv_s("TZ", "");  // an empty value removes it
+    _tzset();
+#else
+    unsetenv("TZ");
+    tzset();
+#endif
+}
+
 // Pins the clock to a given instant and TZ, and puts both back afterwards.
 class ClockFixture : public ::testing::Test {
 protected:
@@ -33,11 +54,10 @@ protected:
         SetClockTicksSource(nullptr);
         SetLocalTimeSource(nullptr);
         if (m_savedTz) {
-            setenv("TZ", m_savedTz->c_str(), 1);
+            SetTz(m_savedTz->c_str());
         } else {
-            unsetenv("TZ");
+            ClearTz();
         }
-        tzset();
     }
     static void PinClockToUnixSeconds(std::int64_t seconds) {
         g_fixedTicks = seconds * 10000000 + 1234567;
@@ -49,8 +69,12 @@ private:
 };
 
 TEST_F(ClockFixture, DetectsTheZoneOfTheMachinesOffsetThroughTZ) {
+    // Each zone in the two forms of TZ: POSIX's, and the Windows C runtime's
+    // (a three-letter name, the hours to add to reach UTC, and a summer-time
+    // name whose dates that runtime fixes itself).
     struct Case {
-        const char* tz;
+        const char* posixTz;
+        const char* windowsTz;
         std::int64_t atUnixSeconds;
         ZoneIndex expected;
         const char* why;
@@ -58,23 +82,26 @@ TEST_F(ClockFixture, DetectsTheZoneOfTheMachinesOffsetThroughTZ) {
     constexpr std::int64_t kJanuary2024 = 1704067200;
     constexpr std::int64_t kJuly2024 = 1719792000;
     const Case cases[] = {
-        {"<+08>-8", kJanuary2024, 20, "UTC+08:00"},
-        {"UTC0", kJanuary2024, 12, "UTC+00:00"},
-        {"<+0530>-5:30", kJanuary2024, 17, "UTC+05:30 truncates to +5"},
-        {"<-0330>+3:30", kJanuary2024, 9, "UTC-03:30 truncates to -3"},
-        {"<-0930>+9:30", kJanuary2024, 3, "UTC-09:30 truncates to -9"},
-        {"<+12>-12", kJanuary2024, 24, "UTC+12:00"},
-        {"<-12>+12", kJanuary2024, 0, "UTC-12:00"},
-        {"<+13>-13", kJanuary2024, 20, "UTC+13:00 is outside the table"},
-        {"<+14>-14", kJanuary2024, 20, "UTC+14:00 is outside the table"},
-        {"CET-1CEST,M3.5.0,M10.5.0/3", kJanuary2024, 13, "winter time in force"},
-        {"CET-1CEST,M3.5.0,M10.5.0/3", kJuly2024, 14, "summer time in force"},
-        {"<+08>-8", 0, 20, "at the epoch itself"},
-        {"<-05>+5", 2208988800, 7, "2040-01-01, past the reach of a 32-bit time_t"},
+        {"<+08>-8", "CST-8", kJanuary2024, 20, "UTC+08:00"},
+        {"UTC0", "UTC0", kJanuary2024, 12, "UTC+00:00"},
+        {"<+0530>-5:30", "IST-5:30", kJanuary2024, 17, "UTC+05:30 truncates to +5"},
+        {"<-0330>+3:30", "NST+3:30", kJanuary2024, 9, "UTC-03:30 truncates to -3"},
+        {"<-0930>+9:30", "MRT+9:30", kJanuary2024, 3, "UTC-09:30 truncates to -9"},
+        {"<+12>-12", "NZT-12", kJanuary2024, 24, "UTC+12:00"},
+        {"<-12>+12", "AOE+12", kJanuary2024, 0, "UTC-12:00"},
+        {"<+13>-13", "TOT-13", kJanuary2024, 20, "UTC+13:00 is outside the table"},
+        {"<+14>-14", "LNT-14", kJanuary2024, 20, "UTC+14:00 is outside the table"},
+        {"CET-1CEST,M3.5.0,M10.5.0/3", "CET-1CES", kJanuary2024, 13, "winter time in force"},
+        {"CET-1CEST,M3.5.0,M10.5.0/3", "CET-1CES", kJuly2024, 14, "summer time in force"},
+        {"<+08>-8", "CST-8", 0, 20, "at the epoch itself"},
+        {"<-05>+5", "EST5", 2208988800, 7, "2040-01-01, past the reach of a 32-bit time_t"},
     };
     for (const Case& c : cases) {
-        setenv("TZ", c.tz, 1);
-        tzset();
+#if defined(_WIN32)
+        SetTz(c.windowsTz);
+#else
+        SetTz(c.posixTz);
+#endif
         PinClockToUnixSeconds(c.atUnixSeconds);
         EXPECT_EQ(DetectLocalZoneIndex(), c.expected) << c.why;
     }

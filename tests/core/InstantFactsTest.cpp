@@ -116,6 +116,10 @@ TEST(InstantFacts, WeeksAndWeekdaysAgreeWithAnIndependentCalendar) {
 // GNU date's %G-W%V (ISO week), %u (weekday) and %j (day of the year) for a
 // sample of instants.
 TEST(InstantFacts, WeeksAgreeWithGnuDate) {
+#if defined(_WIN32)
+    GTEST_SKIP()
+        << "GNU date is not a Windows program: the Linux build compares the same core with it";
+#endif
     std::mt19937_64 random(7);
     std::uniform_int_distribution<std::int64_t> seconds(-62135596800, 253402300799);  // 1..9999
     int checked = 0;
@@ -255,9 +259,24 @@ TEST(InstantFacts, ElapsedCountsCalendarYearsAndMonthsAndThenFixedUnits) {
     }
 }
 
+// An instant as whole days since the epoch and the milliseconds into the
+// last one (0 <= ms < kDay): the ends of the 64-bit range and a zone's offset
+// beyond them still have a value.
+struct DaysAndMs {
+    std::int64_t days;
+    std::int64_t ms;
+    bool operator==(const DaysAndMs&) const = default;
+};
+
+DaysAndMs DaysAndMsOf(std::int64_t days, std::int64_t ms) {
+    const std::int64_t rest = ms % kDay;
+    const std::int64_t carry = ms / kDay - (rest < 0 ? 1 : 0);
+    return DaysAndMs{days + carry, rest < 0 ? rest + kDay : rest};
+}
+
 // Reads "[sign]Y-MM-DDTHH:MM:SS[.mmm](Z|+HH:00|-HH:00)" back into the instant
-// it names, in 128 bits, the date found in the reference calendar.
-__int128 InstantOfIsoText(const std::u16string& text) {
+// it names, the date found in the reference calendar.
+DaysAndMs InstantOfIsoText(const std::u16string& text) {
     const std::string t(text.begin(), text.end());
     const bool negativeYear = t[0] == '-';
     const std::size_t dateStart = (t[0] == '-' || t[0] == '+') ? 1 : 0;
@@ -291,8 +310,8 @@ __int128 InstantOfIsoText(const std::u16string& text) {
     const int offset = time[zoneAt] == 'Z'
                            ? 0
                            : (time[zoneAt] == '-' ? -1 : 1) * std::stoi(time.substr(zoneAt + 1, 2));
-    return static_cast<__int128>(low) * kDay + hours * 3600000 + minutes * 60000 + seconds * 1000 +
-           millis - static_cast<__int128>(offset) * 3600000;
+    return DaysAndMsOf(low, std::int64_t{hours} * 3600000 + minutes * 60000 + seconds * 1000 +
+                                millis - std::int64_t{offset} * 3600000);
 }
 
 TEST(InstantFacts, TheZonesIsoTextAndTheUtcOneNameTheSameInstantAtTheEnds) {
@@ -304,7 +323,8 @@ TEST(InstantFacts, TheZonesIsoTextAndTheUtcOneNameTheSameInstantAtTheEnds) {
             const std::u16string utc = IsoDateTimeUtc(ms, true);
             EXPECT_EQ(InstantOfIsoText(inZone), InstantOfIsoText(utc))
                 << std::string(inZone.begin(), inZone.end()) << " at zone " << zone;
-            EXPECT_TRUE(InstantOfIsoText(utc) == ms) << std::string(utc.begin(), utc.end());
+            EXPECT_EQ(InstantOfIsoText(utc), DaysAndMsOf(0, ms))
+                << std::string(utc.begin(), utc.end());
         }
     }
 }
