@@ -1,5 +1,4 @@
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -8,18 +7,21 @@
 #include "app/CommandLine.h"
 #include "app/resources/Resources.h"
 #include "app/ui/Application.h"
+#include "core/Clock.h"
 
 namespace {
 
 // An answer that could not be written (a full disk, a device that refuses
 // it) is a failure, not a silent success. A reader that closed its end of a
-// pipe ends the program with SIGPIPE before fputs could tell, which the shell
-// reports as a failure all the same.
+// pipe ends the program with SIGPIPE before the write could tell, which the
+// shell reports as a failure all the same.
 int Answer(const std::string& text) {
     errno = 0;
-    if (std::fputs(text.c_str(), stdout) == EOF || std::fflush(stdout) != 0) {
-        std::fprintf(stderr, "tickwright: 无法写出回答 (cannot write the answer): %s\n",
-                     std::strerror(errno != 0 ? errno : EIO));
+    if (!ui::WriteAnswer(text, false)) {
+        const int error = errno != 0 ? errno : EIO;
+        ui::WriteAnswer(std::string("tickwright: 无法写出回答 (cannot write the answer): ") +
+                            std::strerror(error) + "\n",
+                        true);
         return 1;
     }
     return 0;
@@ -27,7 +29,7 @@ int Answer(const std::string& text) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int ui::ProgramMain(int argc, char** argv) {
     using tickwright::CommandLineAction;
     // argc may be 0 (a program started with an empty argv): no arguments then.
     const std::vector<std::string> arguments =
@@ -40,14 +42,17 @@ int main(int argc, char** argv) {
         case CommandLineAction::ShowHelp:
             return Answer(tickwright::UsageText(ui::CommandLineOptions()));
         case CommandLineAction::Refuse:
-            std::fprintf(stderr, "tickwright: %s\n\n%s", command.problem.c_str(),
-                         tickwright::UsageText(ui::CommandLineOptions()).c_str());
+            ui::WriteAnswer("tickwright: " + command.problem + "\n\n" +
+                                tickwright::UsageText(ui::CommandLineOptions()),
+                            true);
             return 2;
         case CommandLineAction::Run:
             break;
     }
     const ui::Application application(
         argc, argv, {u"Tickwright", TICKWRIGHT_VERSION, u"io.github.tickwright.Tickwright"});
+    // The present moment from the system's most precise clock.
+    tickwright::SetClockTicksSource(&ui::SystemClockTicks);
     res::RegisterResources();
     tickwright::theApp.InitInstance();
     return 0;

@@ -21,11 +21,16 @@ bool IsFile(const fs::path& path) {
 
 std::u16string FindIntroPage(std::u16string_view executableDir,
                              const std::vector<std::u16string>& dataDirs) {
-    const fs::path besideExecutable =
+    // Windows' packages keep the page in the program's own folder; an install
+    // to a prefix, and the build tree, keep it in share/ beside bin/.
+    const fs::path inProgramFolder = (fs::path(executableDir) / u"intro.html").lexically_normal();
+    const fs::path inShare =
         (fs::path(executableDir) / u".." / u"share" / u"tickwright" / u"intro.html")
             .lexically_normal();
-    if (IsFile(besideExecutable)) {
-        return besideExecutable.u16string();
+    for (const fs::path& candidate : {inProgramFolder, inShare}) {
+        if (IsFile(candidate)) {
+            return candidate.u16string();
+        }
     }
     for (const std::u16string& dataDir : dataDirs) {
         // The XDG base directory rules call a relative directory invalid: it
@@ -40,7 +45,11 @@ std::u16string FindIntroPage(std::u16string_view executableDir,
             return candidate.u16string();
         }
     }
-    return besideExecutable.u16string();
+#if defined(_WIN32)
+    return inProgramFolder.u16string();
+#else
+    return inShare.u16string();
+#endif
 }
 
 std::u16string IntroPageUrl() {

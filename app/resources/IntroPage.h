@@ -10,13 +10,14 @@
 
 namespace res {
 
-// The page's path: beside the executable as installed,
+// The page's path: in the executable's own folder (as the Windows packages
+// keep it), else beside the executable as installed,
 // <executableDir>/../share/tickwright/intro.html (the build tree keeps a copy
 // there too), else under the first of `dataDirs` that holds
 // tickwright/intro.html (the desktop's XDG data directories; relative ones
-// are invalid and skipped). When neither
-// has it, the path beside the executable, so that the link can say which file
-// is missing.
+// are invalid and skipped). When none has it, where this system's install
+// puts it (the program's folder on Windows, share/ elsewhere), so that the
+// link can say which file is missing.
 std::u16string FindIntroPage(std::u16string_view executableDir,
                              const std::vector<std::u16string>& dataDirs);
 

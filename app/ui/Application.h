@@ -5,18 +5,24 @@
 // data lives, and which command-line options the window system reads itself.
 // Start-up reaches the window system only through these.
 //
-//   int main(int argc, char** argv) {
-//       ui::Application application(argc, argv, {u"Tickwright", "1.0.0.1", ...});
+//   int ui::ProgramMain(int argc, char** argv) {     // called by the backend's
+//       ui::Application application(argc, argv, {...});  // entry point
 //       res::RegisterResources();
 //       ui::InitializeUi();
-//       ...                                   // dialogs, run modally
+//       ...                                          // dialogs, run modally
 //   }
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace ui {
+
+// The program's own main. The backend's entry point calls it with the
+// arguments in UTF-8: main on Linux, wWinMain on Windows (from its wide
+// command line). Defined by the program (app/main.cpp).
+int ProgramMain(int argc, char** argv);
 
 struct ApplicationInfo {
     std::u16string name;     // "Tickwright"
@@ -50,6 +56,17 @@ std::u16string ExecutableDirectory();
 // $XDG_DATA_HOME, then $XDG_DATA_DIRS); none where the desktop has no such
 // list.
 std::vector<std::u16string> DataDirectories();
+
+// The present moment from the system's most precise clock, as 100-ns ticks
+// since 1970-01-01 00:00:00 UTC (GetSystemTimePreciseAsFileTime on Windows).
+std::int64_t SystemClockTicks();
+
+// Writes a command-line answer (UTF-8, lines ending in "\n") where whoever
+// asked reads it: the standard output, or with `toErrors` the standard
+// error; on Windows the console the program was started from, and for a
+// program started without one (from Explorer) a message box. False when it
+// could not be written.
+bool WriteAnswer(std::string_view text, bool toErrors);
 
 // The options the window system reads from the command line itself, which
 // the program's own reading must let through: flags, options followed by a

@@ -7,6 +7,7 @@
 // export and the detail dialog give every character.
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace ui {
@@ -24,6 +25,21 @@ constexpr std::size_t ShownLength(std::u16string_view text, std::size_t most) {
     }
     const bool splitsAPair = most > 0 && text[most - 1] >= 0xD800 && text[most - 1] <= 0xDBFF;
     return splitsAPair ? most - 1 : most;
+}
+
+// A cell as the clipboard gets it: every control character and line or
+// paragraph separator (tab, CR, LF, VT, FF, U+0085, U+2028, U+2029, ...)
+// becomes a space, so that a pasted row stays one row and its cells stay
+// apart.
+inline std::u16string CopiedCell(std::u16string_view text) {
+    std::u16string cell(text);
+    for (char16_t& c : cell) {
+        const bool control = c < 0x20 || (c >= 0x7F && c <= 0x9F);
+        if (control || c == u'\u2028' || c == u'\u2029') {
+            c = u' ';
+        }
+    }
+    return cell;
 }
 
 }  // namespace ui

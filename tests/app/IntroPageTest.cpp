@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <vector>
 
 #include "app/resources/IntroPage.h"
 #include "app/resources/ResourceIds.h"
@@ -37,6 +38,14 @@ TEST(IntroPage, IsFoundBesideTheExecutableElseInTheDataDirectories) {
             .lexically_normal()
             .u16string();
     };
+    const fs::path unpacked = scratch / u"unpacked";
+    const std::u16string inProgramFolder = Page(unpacked / u"intro.html");
+    Page(unpacked / u".." / u"share" / u"tickwright" / u"intro.html");
+#if defined(_WIN32)
+    const std::u16string whereItBelongs = (nowhere / u"bin" / u"intro.html").u16string();
+#else
+    const std::u16string whereItBelongs = besideExecutable(nowhere / u"bin");
+#endif
     struct Case {
         fs::path executableDir;
         std::vector<std::u16string> dataDirs;
@@ -53,10 +62,11 @@ TEST(IntroPage, IsFoundBesideTheExecutableElseInTheDataDirectories) {
          {nowhere.u16string(), xdg.u16string()},
          inXdg,
          "else the first data directory that has it"},
+        {unpacked, {xdg.u16string()}, inProgramFolder, "the Windows packages' folder comes first"},
         {nowhere / u"bin",
          {nowhere.u16string()},
-         besideExecutable(nowhere / u"bin"),
-         "missing: the path beside the executable, to name in the error"},
+         whereItBelongs,
+         "missing: where this system's install puts it, to name in the error"},
         {nowhere / u"bin",
          {relative.u16string(), xdg.u16string()},
          inXdg,
@@ -74,15 +84,20 @@ TEST(IntroPage, LocalAddressesGoBothWays) {
         std::u16string path;
         std::u16string url;
     };
-    const Case cases[] = {
+    std::vector<Case> cases = {
         {u"/usr/share/tickwright/intro.html", u"file:///usr/share/tickwright/intro.html"},
         {u"/tmp/a b/简介#1.html", u"file:///tmp/a%20b/%E7%AE%80%E4%BB%8B%231.html"},
     };
+#if defined(_WIN32)
+    cases.push_back({u"C:\\Users\\李\\AppData\\Local\\Programs\\Tickwright\\intro.html",
+                     u"file:///C:/Users/%E6%9D%8E/AppData/Local/Programs/Tickwright/intro.html"});
+#endif
     for (const Case& c : cases) {
         EXPECT_EQ(ui::FileUrl(c.path), c.url);
         EXPECT_EQ(ui::LocalFileOf(c.url), fs::path(c.path).make_preferred().u16string());
     }
-    EXPECT_EQ(ui::LocalFileOf(u"file://localhost/tmp/x"), fs::path(u"/tmp/x").u16string());
+    EXPECT_EQ(ui::LocalFileOf(u"file://localhost/tmp/x"),
+              fs::path(u"/tmp/x").make_preferred().u16string());
     EXPECT_FALSE(ui::LocalFileOf(u"https://tickwright.invalid/"));
     EXPECT_FALSE(ui::LocalFileOf(u"file://elsewhere/tmp/x")) << "a file on another host";
 }

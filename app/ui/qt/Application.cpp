@@ -5,6 +5,9 @@
 #include <QLibraryInfo>
 #include <QStandardPaths>
 #include <QTranslator>
+#include <cerrno>
+#include <cstdio>
+#include <ctime>
 #include <memory>
 
 #include "app/ui/DialogTemplate.h"
@@ -82,6 +85,21 @@ std::vector<std::u16string> DataDirectories() {
         dirs.push_back(dir.toStdU16String());
     }
     return dirs;
+}
+
+std::int64_t SystemClockTicks() {
+    std::timespec now{};
+    if (std::timespec_get(&now, TIME_UTC) != TIME_UTC) {
+        return 0;
+    }
+    return static_cast<std::int64_t>(now.tv_sec) * 10000000 + now.tv_nsec / 100;
+}
+
+bool WriteAnswer(std::string_view text, bool toErrors) {
+    std::FILE* stream = toErrors ? stderr : stdout;
+    errno = 0;
+    return std::fwrite(text.data(), 1, text.size(), stream) == text.size() &&
+           std::fflush(stream) == 0;
 }
 
 const WindowSystemOptions& CommandLineOptions() {

@@ -116,15 +116,8 @@ QString ReportView::CellText(int row, int column) const {
 QString ReportView::RowText(int row) const {
     QStringList cells;
     for (int column = 0; column < model()->columnCount(); ++column) {
-        QString cell = CellText(row, column);
-        for (QChar& c : cell) {
-            const QChar::Category category = c.category();
-            if (category == QChar::Other_Control || category == QChar::Separator_Line ||
-                category == QChar::Separator_Paragraph) {
-                c = u' ';
-            }
-        }
-        cells.push_back(cell);
+        cells.push_back(
+            QString::fromStdU16String(CopiedCell(CellText(row, column).toStdU16String())));
     }
     return cells.join(u'\t');
 }

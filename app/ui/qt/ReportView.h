@@ -18,10 +18,8 @@ public:
     void ApplyExtendedStyle(unsigned style);
     unsigned ExtendedStyle() const { return m_extendedStyle; }
 
-    // Plain text on the clipboard: rows as lines of tab-separated cells, or
-    // one column of rows, a line each. Inside a cell of a row every control
-    // character and line or paragraph separator (tab, CR, LF, VT, FF, U+0085,
-    // U+2028, U+2029, ...) becomes a space, so a pasted row stays one row.
+    // Plain text on the clipboard: rows as lines of tab-separated cells
+    // (each cell as CopiedCell gives it), or one column of rows, a line each.
     void CopyRows(const QList<int>& rows) const;
     void CopyColumn(const QList<int>& rows, int column) const;
     // The selected rows, top first.

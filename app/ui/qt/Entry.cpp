@@ -1,0 +1,7 @@
+// The program's entry point on Linux: the C runtime's main hands over to the
+// program's own.
+#include "app/ui/Application.h"
+
+int main(int argc, char** argv) {
+    return ui::ProgramMain(argc, argv);
+}
