@@ -235,21 +235,23 @@ TEST_F(MainDialog, TheWindowMenuEndsWithAboutWhichOpensTheAboutBox) {
     std::vector<ui::test::MenuEntry> entries;
     std::u16string title;
     std::u16string version;
+    bool aboutClosed = false;
     m_main.SetFocusTo(res::IDC_CURRENT_TIME);
-    ASSERT_TRUE(ui::test::WithMenu(
-        [] { PressKey(Key::Space, ui::test::kAlt); },
-        [&](Window menu) {
-            ui::test::SaveScreenshot(menu, "window_menu");
-            entries = ui::test::MenuEntries(menu);
-            ui::test::WithModal([&] { ui::test::ChooseMenuItem(menu, {entries.back().text}); },
-                                [&](Window about) {
-                                    title = ui::test::Title(about);
-                                    const auto controls = ui::test::Controls(about);
-                                    version = controls.size() > 1 ? controls[1].text : u"";
-                                    ui::test::SaveScreenshot(about, "about_box");
-                                    PressKey(Key::Escape);
-                                });
-        }));
+    ASSERT_TRUE(ui::test::WithMenu([] { PressKey(Key::Space, ui::test::kAlt); },
+                                   [&](Window menu) {
+                                       ui::test::SaveScreenshot(menu, "window_menu");
+                                       entries = ui::test::MenuEntries(menu);
+                                       ui::test::OnNextModal([&](Window about) {
+                                           title = ui::test::Title(about);
+                                           const auto controls = ui::test::Controls(about);
+                                           version = controls.size() > 1 ? controls[1].text : u"";
+                                           ui::test::SaveScreenshot(about, "about_box");
+                                           PressKey(Key::Escape);
+                                           aboutClosed = true;
+                                       });
+                                       ui::test::ChooseMenuItem(menu, {entries.back().text});
+                                   }));
+    EXPECT_TRUE(WaitUntil([&] { return aboutClosed; }));
     ASSERT_GE(entries.size(), 2u);
     EXPECT_TRUE(entries[entries.size() - 2].separator);
     EXPECT_EQ(entries.back().text, u"关于 Tickwright(&A)...");

@@ -159,11 +159,10 @@ TEST_F(DialogLayer, ControlsArePlacedFromDialogUnits) {
         ui::Dialog dialog(c.templateId);
         ASSERT_TRUE(dialog.CreateModeless());
         const Window window = ui::test::WindowOf(dialog);
-        const ui::BaseUnits units = ui::test::DialogBaseUnitsOf(window);
         const ui::DialogTemplate& dialogTemplate = *ui::FindTemplate(c.templateId);
         const ui::Rect client = ui::test::ClientRect(window);
-        EXPECT_EQ(client, ui::DialogUnitsToPixels(
-                              {0, 0, dialogTemplate.width, dialogTemplate.height}, units))
+        EXPECT_EQ(client, ui::test::DialogUnitsInWindow(
+                              window, {0, 0, dialogTemplate.width, dialogTemplate.height}))
             << c.templateId;
         const std::vector<ui::test::ControlInfo> controls = ui::test::Controls(window);
         ASSERT_EQ(controls.size(), dialogTemplate.controls.size());
@@ -171,7 +170,7 @@ TEST_F(DialogLayer, ControlsArePlacedFromDialogUnits) {
             const int id = dialogTemplate.controls[i].id;
             if (std::find(c.ids.begin(), c.ids.end(), id) != c.ids.end()) {
                 EXPECT_EQ(controls[i].rect,
-                          ui::DialogUnitsToPixels(dialogTemplate.controls[i].rect, units))
+                          ui::test::DialogUnitsInWindow(window, dialogTemplate.controls[i].rect))
                     << c.templateId << " control " << id;
             }
         }
@@ -261,7 +260,7 @@ TEST_F(DialogLayer, KeysGoToTheFocusedChildFirstThenItsParent) {
     ASSERT_EQ(child.GetFocusId(), kChildEdit);
     // Each key as its virtual-key code.
     const std::pair<Key, int> keys[] = {
-        {Key::A, 'A'}, {Key::Delete, ui::VK_DELETE}, {Key::Home, ui::VK_HOME}, {Key::F10, 0x79}};
+        {Key::A, 'A'}, {Key::Delete, ui::VK_DELETE}, {Key::Home, ui::VK_HOME}, {Key::F5, 0x74}};
     for (const auto& [key, code] : keys) {
         log.clear();
         PressKey(key);
@@ -379,12 +378,12 @@ TEST_F(DialogLayer, TheWindowMenuOffersTheStandardCommandsTheStyleAllows) {
         const Window window = ui::test::WindowOf(dialog);
         const ui::StyleFlags style = ui::FindTemplate(templateId)->style;
         const auto has = [style](ui::StyleFlags flag) { return (style & flag) == flag; };
+        // The commands that may be chosen (Windows shows the others greyed).
         std::vector<int> standard;
         for (const ui::test::MenuEntry& entry : ui::test::WindowMenu(window)) {
-            if (entry.separator) {
-                break;
+            if (!entry.separator && entry.enabled) {
+                standard.push_back(entry.command);
             }
-            standard.push_back(entry.command);
         }
         const auto offers = [&](int command) {
             return std::find(standard.begin(), standard.end(), command) != standard.end();

@@ -20,16 +20,14 @@ MessageBoxRecorder::~MessageBoxRecorder() {
 
 namespace {
 
+enum class State { Waiting, Acted, NothingOpened };
+
 // Runs `act` on whatever `find` finds once it is there, from inside the loop
-// `open` may run; waits until `act` has run. The check comes back at every
-// turn of the event loop rather than waiting where it is: it may first come
-// while `open` is still on its way to opening the window.
-bool WhenItOpens(const std::function<void()>& open, std::function<Window()> find,
-                 std::function<void(Window)> act, bool activate) {
-    enum class State { Waiting, Acted, NothingOpened };
-    // Shared with the deferred check, which outlives this frame when nothing
-    // opens in time.
-    auto state = std::make_shared<State>(State::Waiting);
+// that may be running then, and records how it went in `state`. The check
+// comes back at every turn of the event loop rather than waiting where it
+// is: it may first come while the window is still on its way.
+void WhenFound(std::function<Window()> find, std::function<void(Window)> act, bool activate,
+               std::shared_ptr<State> state) {
     auto check = std::make_shared<std::function<void(int)>>();
     *check = [state, find = std::move(find), act = std::move(act), activate,
               weak = std::weak_ptr<std::function<void(int)>>(check)](int turnsLeft) {
@@ -48,6 +46,14 @@ bool WhenItOpens(const std::function<void()>& open, std::function<Window()> find
     };
     constexpr int kTurns = 2000;  // a few seconds of the loop's turns
     Later([check] { (*check)(kTurns); });
+}
+
+bool WhenItOpens(const std::function<void()>& open, std::function<Window()> find,
+                 std::function<void(Window)> act, bool activate) {
+    // Shared with the deferred check, which outlives this frame when nothing
+    // opens in time.
+    auto state = std::make_shared<State>(State::Waiting);
+    WhenFound(std::move(find), std::move(act), activate, state);
     open();
     WaitUntil([&] { return *state != State::Waiting; }, 5000);
     return *state == State::Acted;
@@ -61,6 +67,10 @@ bool WithMenu(const std::function<void()>& open, std::function<void(Window menu)
 
 bool WithModal(const std::function<void()>& open, std::function<void(Window modal)> act) {
     return WhenItOpens(open, &ActiveModal, std::move(act), true);
+}
+
+void OnNextModal(std::function<void(Window modal)> act) {
+    WhenFound(&ActiveModal, std::move(act), true, std::make_shared<State>(State::Waiting));
 }
 
 std::vector<std::u16string> TextsOf(const std::vector<MenuEntry>& entries) {

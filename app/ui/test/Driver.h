@@ -14,11 +14,14 @@
 //   ui::test::PressKey(ui::test::Key::Return);
 //   EXPECT_EQ(ui::test::CellShown(main, res::IDC_HISTORY, 0, 1), u"1700000000123");
 //
-// Modal windows run their own loop: schedule what to do in them with Later
-// before the call that opens them, and find them with ActiveModal:
+// Modal windows and menus run their own loop: WithModal and WithMenu open one
+// and act in it once it is up. A menu's loop reads the input meant for it
+// itself, so what acts in a menu only looks and chooses (MenuEntries,
+// ChooseMenuItem, DismissMenu, SaveScreenshot, OnNextModal) and waits for
+// nothing; the menu goes on once it returns.
 //
-//   ui::test::Later([] { ui::test::PressKey(ui::test::Key::Escape); });
-//   about.DoModal();
+//   ui::test::WithModal([&] { about.DoModal(); },
+//                       [](ui::test::Window) { ui::test::PressKey(ui::test::Key::Escape); });
 
 #include <functional>
 #include <optional>
@@ -86,8 +89,11 @@ bool IsMinimized(Window window);
 // how large its client area is.
 Rect Placement(Window window);
 Rect ClientRect(Window window);
-// The dialog base units the window's template is laid out with.
-BaseUnits DialogBaseUnitsOf(Window window);
+// A rectangle in dialog units as the window lays its template out, in its
+// client area: as the layer maps them with fixed base units on Qt, as the
+// dialog manager does with the template's font at the screen's DPI on
+// Windows.
+Rect DialogUnitsInWindow(Window window, const Rect& dialogUnits);
 // As the close box does.
 void Close(Window window);
 // As dragging the frame does: the client area to `width` x `height`.
@@ -112,7 +118,8 @@ enum class Key {
     Right,
     Home,
     End,
-    F10,
+    F5,
+    F10,   // alone, on Windows, it enters the menu mode
     Menu,  // the menu key
     A,
     C,
@@ -204,8 +211,10 @@ struct ControlInfo {
     bool focusable = false;
     std::u16string text;
     // The room its text has (in the control's own coordinates) and the text's
-    // extent there in the font it is drawn with: the advance of the widest
-    // line, and the ink's height down the lines. Both empty without text.
+    // extent there in the font it is drawn with: to the ink of the widest
+    // line (its advance less the blank after its last character, which a
+    // room may cut without cutting anything seen), and the ink's height down
+    // the lines. Both empty without text.
     Rect textRoom;
     int textWidth = 0;
     int textHeight = 0;
@@ -263,6 +272,9 @@ public:
 bool WithMenu(const std::function<void()>& open, std::function<void(Window menu)> act);
 // The same for a modal window (a dialog, a message box) that `open` runs.
 bool WithModal(const std::function<void()>& open, std::function<void(Window modal)> act);
+// Runs `act` in the next modal window that opens, without waiting for it:
+// for a window a menu item opens.
+void OnNextModal(std::function<void(Window modal)> act);
 
 // The entries' texts, a separator as "-".
 std::vector<std::u16string> TextsOf(const std::vector<MenuEntry>& entries);

@@ -100,6 +100,8 @@ Qt::Key QtKey(Key key) {
             return Qt::Key_Home;
         case Key::End:
             return Qt::Key_End;
+        case Key::F5:
+            return Qt::Key_F5;
         case Key::F10:
             return Qt::Key_F10;
         case Key::Menu:
@@ -200,7 +202,7 @@ QRect TextRoom(const QWidget* widget) {
     return widget->contentsRect();
 }
 
-// A text's extent in the widget's font: the advance of its widest line, and
+// A text's extent in the widget's font: to the ink of its widest line, and
 // down its lines to the ink of the last; a mnemonic's "&" takes no room.
 void MeasureText(const QWidget* widget, QString text, ControlInfo& info) {
     text.remove(QLatin1Char('&'));
@@ -210,7 +212,8 @@ void MeasureText(const QWidget* widget, QString text, ControlInfo& info) {
     const QFontMetrics metrics = widget->fontMetrics();
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (const QString& line : lines) {
-        info.textWidth = std::max(info.textWidth, metrics.horizontalAdvance(line));
+        const int blankAfter = line.isEmpty() ? 0 : metrics.rightBearing(line.back());
+        info.textWidth = std::max(info.textWidth, metrics.horizontalAdvance(line) - blankAfter);
     }
     info.textHeight = static_cast<int>(lines.size() - 1) * metrics.lineSpacing() +
                       metrics.tightBoundingRect(lines.last()).height();
@@ -381,9 +384,9 @@ Rect ClientRect(Window window) {
     return Rect{0, 0, widget->width(), widget->height()};
 }
 
-BaseUnits DialogBaseUnitsOf(Window window) {
+Rect DialogUnitsInWindow(Window window, const Rect& dialogUnits) {
     const DialogWindow* dialog = DialogWindowOf(window);
-    return dialog != nullptr ? dialog->Units() : BaseUnits{};
+    return dialog != nullptr ? DialogUnitsToPixels(dialogUnits, dialog->Units()) : Rect{};
 }
 
 void Close(Window window) {
