@@ -117,6 +117,12 @@ inline constexpr long long kValues[] = {TICKWRIGHT_SHARED_CONSTANTS(TICKWRIGHT_C
 #undef TICKWRIGHT_CONTRACT_VALUE
 }  // namespace ui::win32::contract
 
+#ifndef _WIN32_WINNT
+#define _WIN32_WINNT 0x0A00  // Windows 10: per-monitor DPI, precise time
+#endif
+#ifndef WINVER
+#define WINVER 0x0A00
+#endif
 #ifndef NOMINMAX
 #define NOMINMAX  // std::min and std::max stay functions
 #endif
@@ -132,6 +138,10 @@ inline constexpr long long kValues[] = {TICKWRIGHT_SHARED_CONSTANTS(TICKWRIGHT_C
 #include <windows.h>
 
 #include <commctrl.h>
+#include <oleacc.h>
+#include <shellapi.h>
+#include <shlobj.h>
+#include <shobjidl.h>
 
 #undef MessageBox
 #undef GetWindowText

@@ -1,0 +1,117 @@
+#pragma once
+
+// The Win32 window behind a ui::Dialog: a real dialog that the dialog manager
+// makes from the template, its controls the template's own child windows.
+// Internal to the layer: dialog classes reach it only through ui::Dialog.
+
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/ui/DialogTemplate.h"
+#include "app/ui/DialogUnits.h"
+#include "app/ui/WindowOwner.h"
+#include "app/ui/win32/Windows.h"
+
+namespace ui {
+
+class ReportList;
+
+class DialogWindow {
+public:
+    // Makes the window (hidden) from the template: inside `parent` for a
+    // page, owned by `parent` (or nothing) for a top-level window.
+    DialogWindow(WindowOwner& owner, const DialogTemplate& dialogTemplate, HWND parent, bool child);
+    ~DialogWindow();
+    DialogWindow(const DialogWindow&) = delete;
+    DialogWindow& operator=(const DialogWindow&) = delete;
+
+    bool Created() const { return m_hwnd != nullptr; }
+    HWND Handle() const { return m_hwnd; }
+    WindowOwner* Owner() const { return m_owner; }
+    void DetachOwner() { m_owner = nullptr; }
+    bool IsChild() const { return m_child; }
+    const DialogTemplate& Template() const { return m_template; }
+    int TemplateId() const { return m_template.id; }
+
+    HWND Control(int id) const;
+    // Every control in template order.
+    const std::vector<HWND>& TemplateControls() const { return m_templateControls; }
+    // The id of the control `window` is or lies in, or 0.
+    int IdOf(HWND window) const;
+    ReportList* List(int id) const;
+
+    // Pixels of this window's screen for the contract's pixels (1/96 inch),
+    // and back.
+    int Dpi() const;
+    int ToDevice(int dips) const;
+    int ToDips(int devicePixels) const;
+    // The dialog base units the dialog manager lays the template out with,
+    // in the contract's pixels.
+    BaseUnits Units() const;
+
+    void SetTimer(int id, int milliseconds);
+    void KillTimer(int id);
+    bool IsTimerRunning(int id) const { return m_timers.count(id) != 0; }
+
+    bool HasMinimizeBox() const;
+    // A group of radio buttons is one tab stop, on its checked button (the
+    // first when none is); kept so whoever set the checks.
+    void KeepRadioTabStop(HWND radio);
+    void FocusFirstTabStop();
+    // The size notification a window first gets comes while it is being
+    // made, before its initialisation has built what lays out by it: this
+    // one more, once initialised, makes the first layout a user sees the one
+    // resizing keeps (as on the Qt backend, whose first show sends one).
+    void NotifyInitialSize();
+    // Ends a modal run (or hides a window shown without one).
+    void End(int result);
+    bool Ended() const { return m_ended; }
+    int Result() const { return m_result; }
+    void Restart() { m_ended = false; }
+
+    // Where the next shortcut menu opens, in screen pixels.
+    POINT MenuPoint() const { return m_menuPoint; }
+    // The window-menu command being handled, with the message's own lParam,
+    // for the default handling.
+    LPARAM SysCommandParam() const { return m_sysCommandParam; }
+
+    // The dialog a window belongs to: itself when it is one, else its
+    // nearest ancestor that is.
+    static DialogWindow* Of(HWND window);
+
+    // The dialogs running modally now, the innermost last.
+    static std::vector<DialogWindow*>& ModalRuns();
+
+private:
+    static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void InitControls();
+    void ApplyInitData();
+    void NameControls();
+    void Deliver(const Event& event);
+    bool OnCommand(int id, int code, HWND control);
+    bool OnNotify(const NMHDR& header, LRESULT& result);
+    void OnContextMenu(HWND from, POINT at);
+    void OpenSystemMenu(POINT at);
+    void OnDpiChanged(const RECT& suggested);
+    void OpenLink(int id);
+
+    WindowOwner* m_owner;
+    const DialogTemplate& m_template;
+    bool m_child;
+    HWND m_hwnd = nullptr;
+    std::map<int, HWND> m_controls;
+    std::vector<HWND> m_templateControls;
+    std::map<int, std::unique_ptr<ReportList>> m_lists;
+    std::map<int, std::u16string> m_linkUrls;
+    std::set<int> m_timers;
+    bool m_ended = false;
+    int m_result = 0;
+    POINT m_menuPoint{};
+    LPARAM m_sysCommandParam = 0;
+};
+
+}  // namespace ui

@@ -1,0 +1,28 @@
+// The program's entry point on Windows: wWinMain, for a program of the window
+// system (no console window of its own), hands its wide command line over
+// to the program's own main in UTF-8.
+#include <string>
+#include <vector>
+
+#include "app/ui/Application.h"
+#include "app/ui/win32/Windows.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> arguments;
+    for (int i = 0; i < count; ++i) {
+        const int length =
+            WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
+        std::string argument(static_cast<std::size_t>(length > 0 ? length - 1 : 0), '\0');
+        WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, argument.data(), length, nullptr, nullptr);
+        arguments.push_back(std::move(argument));
+    }
+    LocalFree(wide);
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) {
+        argv.push_back(argument.data());
+    }
+    argv.push_back(nullptr);
+    return ui::ProgramMain(count, argv.data());
+}
