@@ -46,3 +46,18 @@ TICKWRIGHT_TEST_PACKAGES=(
     xvfb xauth libx11-dev xdotool desktop-file-utils appstream lintian
     g++-mingw-w64-x86-64-posix
 )
+
+# What building Windows Tickwright on Debian needs: the mingw-w64 cross
+# compiler (posix threads), icoutils for the icon and for reading the
+# executable's resources, NSIS for the installer, and the unzip that reads the
+# portable zip back.
+TICKWRIGHT_WINDOWS_BUILD_PACKAGES=(
+    cmake ninja-build g++ g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    icoutils nsis unzip googletest libx11-dev
+)
+# And what testing it under Wine needs besides (64-bit Wine exists on amd64
+# alone): Wine with its own fonts (Tahoma), a virtual X server, and a CJK
+# Song face with SimSun's metrics.
+TICKWRIGHT_WINDOWS_TEST_PACKAGES=(
+    wine wine64 fonts-wine xvfb xauth fonts-arphic-gbsn00lp
+)

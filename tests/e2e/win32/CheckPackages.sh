@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# What a Windows user downloads, as tools/windows.sh made it: the portable
+# zip holds the program, the introduction page, the licence and the read-me,
+# and their sums are right; under Wine, a silent install (/S) puts a working
+# program in %LOCALAPPDATA%\Programs\Tickwright with a Start-menu shortcut and
+# an Apps & features entry, and a silent uninstall takes every file and the
+# entry away again. Exits 77 (skipped) when no packages were made.
+#   WINEPREFIX=PREFIX CheckPackages.sh PKG_DIR VERSION
+set -uo pipefail
+pkg=$1
+version=$2
+in_prefix="$(dirname "$0")/../../win32/InPrefix.sh"
+zip=$pkg/tickwright-$version-win64.zip
+setup=$pkg/tickwright-$version-win64-setup.exe
+key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tickwright'
+if [ ! -f "$zip" ] || [ ! -f "$setup" ]; then
+    echo "no packages in $pkg: tools/windows.sh makes them"
+    exit 77
+fi
+fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+wine_path() {
+    "$in_prefix" winepath -u "$1" 2>/dev/null | tr -d '\r'
+}
+wine_variable() {
+    "$in_prefix" cmd /c echo "%$1%" 2>/dev/null | tr -d '\r'
+}
+# Waits up to 30 s for a check to hold (the uninstaller finishes in a copy of
+# itself, after the one started has ended).
+eventually() {
+    for _ in $(seq 1 300); do
+        if "$@"; then
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+(cd "$pkg" && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not match the packages"
+listing=$(unzip -Z1 "$zip") || fail "the zip cannot be read"
+for file in tickwright.exe intro.html LICENSE.txt README.txt; do
+    grep -qx "tickwright-$version-win64/$file" <<<"$listing" || fail "the zip has no $file"
+done
+
+"$in_prefix" "$setup" /S || fail "the silent install exited $?"
+installed=$(wine_path "$(wine_variable LOCALAPPDATA)\\Programs\\Tickwright")
+shortcut=$(wine_path "$(wine_variable APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs\\Tickwright.lnk")
+for file in tickwright.exe intro.html LICENSE.txt README.txt uninstall.exe; do
+    [ -f "$installed/$file" ] || fail "the install has no $file in $installed"
+done
+[ -f "$shortcut" ] || fail "no Start-menu shortcut"
+out=$("$in_prefix" "$installed/tickwright.exe" --version) || fail "the installed program exited $?"
+[ "$out" = $'Tickwright '"$version"$'\r' ] || fail "the installed program says '$out'"
+entry=$("$in_prefix" reg query "$key" 2>/dev/null | tr -d '\r')
+for value in DisplayName DisplayVersion Publisher DisplayIcon EstimatedSize UninstallString; do
+    grep -q "^ *$value " <<<"$entry" || fail "the Apps & features entry has no $value"
+done
+grep -q "DisplayVersion *REG_SZ *$version$" <<<"$entry" || fail "the entry's version is not $version"
+
+"$in_prefix" "$installed/uninstall.exe" /S || fail "the silent uninstall exited $?"
+gone() { [ ! -e "$installed" ] && [ ! -e "$shortcut" ]; }
+eventually gone || fail "the uninstall left $(ls -A "$installed" 2>/dev/null | tr '\n' ' ')$([ -e "$shortcut" ] && echo 'the shortcut')"
+"$in_prefix" reg query "$key" >/dev/null 2>&1 && fail "the Apps & features entry is still there"
+echo "the zip holds the program; the installer installs and uninstalls it whole"
