@@ -408,6 +408,11 @@ INT_PTR DialogWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return FALSE;
         }
+        case ReportList::kCatchUpMessage:
+            if (ReportList* list = List(static_cast<int>(wParam))) {
+                list->CatchUp();
+            }
+            return TRUE;
         case WM_TIMER:
             if (m_timers.count(static_cast<int>(wParam)) != 0) {
                 Deliver(Event{Notification::Timer, 0, static_cast<int>(wParam), 0});

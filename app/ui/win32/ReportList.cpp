@@ -214,12 +214,31 @@ bool ReportList::OnNotify(const NMHDR& header, LRESULT& result) {
 }
 
 void ReportList::BeginInsertAtTop() {
-    m_selectedBeforeInsert = SelectedRows();
+    // Asking for the selected count first spares a walk over every row.
+    m_selectedBeforeInsert.clear();
+    if (ListView_GetSelectedCount(m_list) != 0) {
+        m_selectedBeforeInsert = SelectedRows();
+    }
     m_focusedBeforeInsert = FocusedRow();
 }
 
 void ReportList::EndInsertAtTop() {
+    if (m_selectedBeforeInsert.empty() && m_focusedBeforeInsert < 0) {
+        // Nothing moves down with the rows, so the control takes the new count
+        // when the event loop next turns, once for all the rows added by then,
+        // as Qt's view does: setting it redraws the scroll bar at once, which
+        // costs Wine's themed one some 16 ms a row. The control asks the
+        // model for every cell it draws, so what it shows is never stale.
+        if (!m_countBehind) {
+            m_countBehind = true;
+            PostMessageW(GetParent(m_list), kCatchUpMessage,
+                         static_cast<WPARAM>(GetDlgCtrlID(m_list)), 0);
+        }
+        InvalidateRect(m_list, nullptr, FALSE);
+        return;
+    }
     // The control keeps its selection by row number; the rows moved down.
+    m_countBehind = false;
     ListView_SetItemCountEx(m_list, RowCount(), LVSICF_NOSCROLL);
     if (!m_selectedBeforeInsert.empty()) {
         ListView_SetItemState(m_list, -1, 0, LVIS_SELECTED);
@@ -234,7 +253,15 @@ void ReportList::EndInsertAtTop() {
     InvalidateRect(m_list, nullptr, FALSE);
 }
 
+void ReportList::CatchUp() {
+    if (m_countBehind) {
+        m_countBehind = false;
+        ListView_SetItemCountEx(m_list, RowCount(), LVSICF_NOSCROLL);
+    }
+}
+
 void ReportList::EndReset() {
+    m_countBehind = false;
     ListView_SetItemState(m_list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
     ListView_SetItemCountEx(m_list, RowCount(), 0);
     InvalidateRect(m_list, nullptr, TRUE);
@@ -246,6 +273,7 @@ void ReportList::CellChanged(int row, int) {
 
 void ReportList::ModelDestroyed() {
     m_model = nullptr;
+    m_countBehind = false;
     ListView_SetItemCountEx(m_list, 0, 0);
 }
 

@@ -50,6 +50,11 @@ public:
     // The text a cell shows: at most kMostCharactersShown characters.
     std::u16string ShownText(int row, int column) const;
 
+    // The message a list posts its dialog to take the model's row count when
+    // the event loop turns (wParam: the list's id); the dialog calls CatchUp.
+    static constexpr UINT kCatchUpMessage = WM_APP + 1;
+    void CatchUp();
+
     void BeginInsertAtTop() override;
     void EndInsertAtTop() override;
     void BeginReset() override {}
@@ -68,7 +73,8 @@ private:
     StyleFlags m_extendedStyle = 0;
     std::vector<int> m_selectedBeforeInsert;
     int m_focusedBeforeInsert = -1;
-    std::wstring m_shown;  // the text handed to the control for the cell it draws
+    bool m_countBehind = false;  // rows were added since the control last took the count
+    std::wstring m_shown;        // the text handed to the control for the cell it draws
 };
 
 }  // namespace ui

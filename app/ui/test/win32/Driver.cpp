@@ -851,7 +851,16 @@ void ChooseComboItem(Window window, int id, int index) {
 namespace {
 
 HWND ListControl(Window window, int id) {
-    return ControlOf(window, id);
+    HWND list = ControlOf(window, id);
+    // A list takes its model's row count when the event loop turns; what the
+    // driver reads or clicks is the list as it will then be drawn. Only that
+    // posted message is delivered, so nothing else runs meanwhile.
+    MSG message{};
+    while (list != nullptr && PeekMessageW(&message, GetParent(list), ReportList::kCatchUpMessage,
+                                           ReportList::kCatchUpMessage, PM_REMOVE)) {
+        DispatchMessageW(&message);
+    }
+    return list;
 }
 
 POINT CellPoint(HWND list, int row, int column) {
