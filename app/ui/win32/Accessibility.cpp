@@ -38,8 +38,7 @@ void SetAccessibleName(HWND control, const std::u16string& name) {
 
 void SetAccessibleRole(HWND control, long role) {
     if (IAccPropServices* service = Service()) {
-        VARIANT value;
-        VariantInit(&value);
+        VARIANT value{};  // as VariantInit leaves it, without loading oleaut32 for that
         value.vt = VT_I4;
         value.lVal = role;
         service->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,

@@ -1,6 +1,7 @@
 // The program's entry point on Windows: wWinMain, for a program of the window
 // system (no console window of its own), hands its wide command line over
 // to the program's own main in UTF-8.
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -8,8 +9,10 @@
 #include "app/ui/win32/Windows.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    int count = 0;
-    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    // The C runtime has split the wide command line already, as for any C
+    // program's main (a program linked with -municode).
+    const int count = __argc;
+    wchar_t** const wide = __wargv;
     std::vector<std::string> arguments;
     for (int i = 0; i < count; ++i) {
         const int length =
@@ -18,7 +21,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, argument.data(), length, nullptr, nullptr);
         arguments.push_back(std::move(argument));
     }
-    LocalFree(wide);
     std::vector<char*> argv;
     for (std::string& argument : arguments) {
         argv.push_back(argument.data());

@@ -20,6 +20,18 @@ HWND OwnerWindow(const Dialog* owner) {
                                                   : nullptr;
 }
 
+// A call of shell32, which is loaded the first time the program needs one (a
+// link, the save dialog), not with the program: loading it costs every start
+// half a megabyte that most sessions never use. Null when it cannot be had.
+template <class Function>
+Function FromShell32(const char* name) {
+    static const HMODULE shell32 =
+        LoadLibraryExW(L"shell32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    return shell32 != nullptr
+               ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(shell32, name)))
+               : nullptr;
+}
+
 // A COM interface pointer released when it goes.
 template <class T>
 class Com {
@@ -115,9 +127,11 @@ std::u16string GetSaveFileName(const SaveFileRequest& request) {
     const std::size_t slash = path.find_last_of(L"\\/");
     if (slash != std::wstring::npos) {
         Com<IShellItem> folder;
-        if (SUCCEEDED(SHCreateItemFromParsingName(path.substr(0, slash).c_str(), nullptr,
-                                                  IID_IShellItem,
-                                                  reinterpret_cast<void**>(folder.Out())))) {
+        const auto itemFromPath =
+            FromShell32<decltype(&SHCreateItemFromParsingName)>("SHCreateItemFromParsingName");
+        if (itemFromPath != nullptr &&
+            SUCCEEDED(itemFromPath(path.substr(0, slash).c_str(), nullptr, IID_IShellItem,
+                                   reinterpret_cast<void**>(folder.Out())))) {
             dialog->SetFolder(folder.Get());
         }
     }
@@ -137,13 +151,16 @@ std::u16string GetSaveFileName(const SaveFileRequest& request) {
 }
 
 void OpenUrl(const std::u16string& url) {
-    ShellExecuteW(nullptr, L"open", win32::Wide(url), nullptr, nullptr, SW_SHOWNORMAL);
+    if (const auto open = FromShell32<decltype(&ShellExecuteW)>("ShellExecuteW")) {
+        open(nullptr, L"open", win32::Wide(url), nullptr, nullptr, SW_SHOWNORMAL);
+    }
 }
 
 std::u16string HomeFolder() {
     wchar_t* path = nullptr;
     std::u16string folder;
-    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Documents, 0, nullptr, &path))) {
+    const auto knownFolder = FromShell32<decltype(&SHGetKnownFolderPath)>("SHGetKnownFolderPath");
+    if (knownFolder != nullptr && SUCCEEDED(knownFolder(FOLDERID_Documents, 0, nullptr, &path))) {
         folder = win32::FromWide(path);
     }
     CoTaskMemFree(path);
