@@ -2,8 +2,10 @@
 // do to show the same window. The dialog manager makes the main window and
 // both pages from resource templates of the same controls, ids, texts and
 // fonts (StartupFloor.rc); the selectors are filled, the fields written and
-// the list given its columns as Tickwright's start-up leaves them. It links
-// Windows' own libraries alone, nothing of Tickwright's.
+// the list given its columns as Tickwright's start-up leaves them, all in the
+// main dialog's WM_INITDIALOG, so that the dialog manager shows the window
+// (its template is WS_VISIBLE) once it is whole, as Tickwright shows its own.
+// It links Windows' own libraries alone, nothing of Tickwright's.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -14,18 +16,6 @@
 namespace {
 
 INT_PTR CALLBACK Page(HWND, UINT message, WPARAM, LPARAM) {
-    return message == WM_INITDIALOG ? TRUE : FALSE;
-}
-
-INT_PTR CALLBACK Main(HWND window, UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_CLOSE || (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL)) {
-        DestroyWindow(window);
-        return TRUE;
-    }
-    if (message == WM_DESTROY) {
-        PostQuitMessage(0);
-        return TRUE;
-    }
     return message == WM_INITDIALOG ? TRUE : FALSE;
 }
 
@@ -54,14 +44,12 @@ void Write(HWND page, HFONT font, int id, const wchar_t* text) {
     SetWindowTextW(edit, text);
 }
 
-}  // namespace
+HFONT g_font = nullptr;  // the pages' edit font, while their fields use it
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    INITCOMMONCONTROLSEX controls{sizeof(controls),
-                                  ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES | ICC_LINK_CLASS};
-    InitCommonControlsEx(&controls);
-    const HWND main = CreateDialogParamW(instance, MAKEINTRESOURCEW(102), nullptr, &Main, 0);
-    const HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(128));
+// What Tickwright's start-up leaves in the window: the icon, the selectors,
+// both pages with their fields, the list's columns.
+void Fill(HWND main) {
+    const HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(128));
     SendMessageW(main, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageW(main, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     const HWND precision = GetDlgItem(main, 1005);
@@ -72,21 +60,23 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     RECT client{};
     GetClientRect(main, &client);
     const int dpi = static_cast<int>(GetDpiForWindow(main));
-    const HFONT font = EditFont(main);
-    const HWND simple = CreateDialogParamW(instance, MAKEINTRESOURCEW(131), main, &Page, 0);
-    const HWND advanced = CreateDialogParamW(instance, MAKEINTRESOURCEW(133), main, &Page, 0);
+    g_font = EditFont(main);
+    const HWND simple =
+        CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(131), main, &Page, 0);
+    const HWND advanced =
+        CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(133), main, &Page, 0);
     for (const HWND page : {simple, advanced}) {
         MoveWindow(page, 0, MulDiv(35, dpi, 96), client.right, MulDiv(150, dpi, 96), TRUE);
     }
     Zones(simple, 1016, 20);
-    Write(simple, font, 1017, L"1700000000123");
-    Write(simple, font, 1020, L"2023-11-15");
-    Write(simple, font, 1019, L"06:13:20.123");
+    Write(simple, g_font, 1017, L"1700000000123");
+    Write(simple, g_font, 1020, L"2023-11-15");
+    Write(simple, g_font, 1019, L"06:13:20.123");
     Zones(advanced, 1000, 12);
     Zones(advanced, 1001, 20);
     CheckRadioButton(advanced, 1002, 1003, 1002);
     for (const int id : {1006, 1008, 1007, 1016, 1009, 1017}) {
-        Write(advanced, font, id, L"1700000000123");
+        Write(advanced, g_font, id, L"1700000000123");
     }
     ShowWindow(simple, SW_SHOW);
 
@@ -102,6 +92,31 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         column.cx = MulDiv(widths[i], dpi, 96);
         ListView_InsertColumn(list, i, &column);
     }
+}
+
+INT_PTR CALLBACK Main(HWND window, UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_INITDIALOG) {
+        Fill(window);
+        return TRUE;
+    }
+    if (message == WM_CLOSE || (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL)) {
+        DestroyWindow(window);
+        return TRUE;
+    }
+    if (message == WM_DESTROY) {
+        PostQuitMessage(0);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    INITCOMMONCONTROLSEX controls{sizeof(controls),
+                                  ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES | ICC_LINK_CLASS};
+    InitCommonControlsEx(&controls);
+    const HWND main = CreateDialogParamW(instance, MAKEINTRESOURCEW(102), nullptr, &Main, 0);
     ShowWindow(main, SW_SHOW);
 
     MSG message;
@@ -111,6 +126,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
             DispatchMessageW(&message);
         }
     }
-    DeleteObject(font);
+    DeleteObject(g_font);
     return 0;
 }
