@@ -100,6 +100,7 @@ echo "== Windows: benchmarks under Wine"
 # since the start-up harness waits for the window a manager is asked to map.
 bench=$PWD/$out/release/wine
 tests/win32/MakePrefix.sh "$PWD/$out/test/wine/base" "$bench" 96 >/dev/null
+trap 'tests/win32/EndPrefix.sh "$bench"' EXIT
 export WINEPREFIX=$bench
 tests/win32/InPrefix.sh reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d Y /f >/dev/null 2>&1
 tests/win32/InPrefix.sh "$out/release/bench/core_bench.exe" --benchmark_min_time=0.05 | tr -d '\r'
@@ -116,4 +117,3 @@ done
 DISPLAY=":$(head -n1 "$bench/display")" \
     "$out/startup_x_bench" "$out/run-tickwright.sh" "$out/run-floor.sh" 20
 echo "tickwright.exe: $(stat -c %s "$out/release/app/tickwright.exe") bytes (target: at most 3 MiB, 3145728)"
-tests/win32/EndPrefix.sh "$bench"

@@ -102,8 +102,12 @@ mkdir -p "$(dirname "$base")"
 stop_prefix "$prefix"
 rm -rf "$prefix"
 cp -al "$base" "$prefix"
-# Each registry file is rewritten whole by Wine, never in place, so the copy's
-# registry is its own.
+# The registry files are the prefix's own, copied: a change saved into a
+# hard-linked one (the benchmarks' managed windows, a group's DPI) would be
+# the base's, and every later group's.
+for file in "$prefix"/*.reg; do
+    cp --remove-destination "$base/$(basename "$file")" "$file"
+done
 start_x "$prefix" "$dpi"
 export DISPLAY=":$(head -n1 "$prefix/display")" WINEPREFIX=$prefix
 start_wineserver "$prefix"
