@@ -114,10 +114,11 @@ run_system() {
     compiler="g++ ${compiler##* }, clang $(chroot "$root" clang++ --version 2>/dev/null |
         grep -oE 'version [0-9.]+' | head -n 1 | cut -d' ' -f2)"
     qt=$(chroot "$root" dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null | cut -d+ -f1)
-    summary=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -n 1)
-    passed=$(sed -nE 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\2 \1/p' <<<"$summary" |
-        awk '{print $1 - $2}')
-    failed=$(sed -nE 's/.* ([0-9]+) tests failed out of.*/\1/p' <<<"$summary")
+    # Every ctest run of the command (Linux, then Windows under Wine), summed.
+    summary=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" |
+        sed -nE 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\2 \1/p')
+    passed=$(awk '{ n += $1 - $2 } END { if (NR) print n }' <<<"$summary")
+    failed=$(awk '{ n += $2 } END { if (NR) print n }' <<<"$summary")
     unmount_all
     row=$(printf '%-10s %-6s %-24s %-8s %6s %6s %7ss  %s' "$suite" "$arch" "$compiler" "${qt:-?}" \
         "${passed:-?}" "${failed:-?}" "$((end - start))" \

@@ -3,7 +3,8 @@
 # builds it, and runs every test: unit and GUI tests under AddressSanitizer and
 # UndefinedBehaviorSanitizer, each fuzz target for a bounded time, the Debian
 # package through lintian and a run of its program, and the benchmarks once in
-# a Release build so their figures are printed.
+# a Release build so their figures are printed; then the Windows program,
+# cross-built, packaged and (on amd64) tested under Wine by tools/windows.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
@@ -28,3 +29,6 @@ cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=
     -DTICKWRIGHT_SANITIZE=ON -DTICKWRIGHT_FUZZERS=ON -DTICKWRIGHT_WERROR=ON
 cmake --build build/test -j "$jobs"
 ctest --test-dir build/test --output-on-failure -j "$jobs"
+
+echo "== Windows: cross-built with mingw-w64, tested under Wine"
+./tools/windows.sh
