@@ -88,29 +88,27 @@ std::u16string ReportList::RowText(int row) const {
 }
 
 void ReportList::CopyRows(const std::vector<int>& rows) const {
-    if (m_model == nullptr) {
-        return;
+    if (m_model != nullptr) {
+        CopyLines(rows, [this](int row) { return RowText(row); });
     }
-    std::u16string lines;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (i != 0) {
-            lines += u'\n';
-        }
-        lines += RowText(rows[i]);
-    }
-    Dialog::SetClipboardText(lines);
 }
 
 void ReportList::CopyColumn(const std::vector<int>& rows, int column) const {
-    if (m_model == nullptr) {
-        return;
+    if (m_model != nullptr) {
+        CopyLines(rows, [this, column](int row) {
+            return std::u16string(m_model->CellText(row, column));
+        });
     }
+}
+
+void ReportList::CopyLines(const std::vector<int>& rows,
+                           const std::function<std::u16string(int row)>& line) const {
     std::u16string lines;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (i != 0) {
             lines += u'\n';
         }
-        lines += m_model->CellText(rows[i], column);
+        lines += line(rows[i]);
     }
     Dialog::SetClipboardText(lines);
 }

@@ -4,6 +4,7 @@
 // ReportModel: the control asks for each cell as it draws it, so a list of
 // 100,000 rows costs what one of 1,000 does. Internal to the Win32 backend.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,9 @@ public:
 private:
     int RowCount() const;
     std::u16string RowText(int row) const;
+    // The rows' lines, one a row, on the clipboard.
+    void CopyLines(const std::vector<int>& rows,
+                   const std::function<std::u16string(int row)>& line) const;
     LVHITTESTINFO HitTest(POINT screen) const;
 
     HWND m_list;
