@@ -1,5 +1,6 @@
 #include "app/ui/Font.h"
 
+#include <algorithm>
 #include <map>
 
 #include "app/ui/win32/Fonts.h"

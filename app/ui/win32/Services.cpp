@@ -1,5 +1,7 @@
 // The real services of the Win32 backend: the message box, the save dialog,
 // opening an address, the Documents folder, and the all-or-nothing write.
+#include <algorithm>
+
 #include "app/ui/Backend.h"
 #include "app/ui/Dialog.h"
 #include "app/ui/MainWindow.h"
