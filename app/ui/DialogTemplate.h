@@ -48,7 +48,7 @@ struct ControlTemplate {
 // Chinese name, as the templates were written.
 inline constexpr std::u16string_view kSimSunFace = u"宋体";
 
-struct FontSpec {
+struct FontDescription {
     std::u16string face;
     int pointSize = 9;
 };
@@ -67,7 +67,7 @@ struct DialogTemplate {
     StyleFlags style = 0;
     int width = 0;   // dialog units
     int height = 0;  // dialog units
-    FontSpec font;
+    FontDescription font;
     std::vector<ControlTemplate> controls;  // in tab order
     std::vector<InitData> initData;
 };

@@ -13,7 +13,7 @@ int MulDiv(int value, int numerator, int denominator) {
 
 }  // namespace
 
-BaseUnits BaseUnitsOf(const FontSpec& font) {
+BaseUnits BaseUnitsOf(const FontDescription& font) {
     // Base units of the nominal faces at 96 dpi: SimSun 9 pt measures 6 x 12,
     // MS Shell Dlg 8 pt 6 x 13 and 9 pt 7 x 15.
     if (font.face == u"MS Shell Dlg") {

@@ -16,7 +16,7 @@ struct BaseUnits {
     int y = 12;  // character height, pixels
 };
 
-BaseUnits BaseUnitsOf(const FontSpec& font);
+BaseUnits BaseUnitsOf(const FontDescription& font);
 
 // Rounded like MulDiv: x * base.x / 4, y * base.y / 8.
 Rect DialogUnitsToPixels(const Rect& rect, BaseUnits base);

@@ -25,7 +25,7 @@ public:
     // `tenthsOfPoint`: 120 is 12 points. Making it again replaces the font.
     void CreatePointFont(int tenthsOfPoint, std::u16string_view face);
     bool IsCreated() const { return m_created; }
-    const FontSpec& Spec() const { return m_spec; }
+    const FontDescription& Description() const { return m_description; }
 
     // The backend's own font object, made when the backend first asks and
     // released with this Font. Layer internals.
@@ -33,7 +33,7 @@ public:
     Native& NativeFont() const;
 
 private:
-    FontSpec m_spec;
+    FontDescription m_description;
     bool m_created = false;
     mutable std::unique_ptr<Native> m_native;
 };

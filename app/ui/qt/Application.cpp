@@ -50,7 +50,7 @@ void InitializeUi() {
     QApplication::setStyle(new ClassicStyle);
     // The main window's face is the default, so start-up opens one font file;
     // boxes and menus ask for the shell font themselves.
-    QApplication::setFont(FontOf(FontSpec{std::u16string(kSimSunFace), 9}));
+    QApplication::setFont(FontOf(FontDescription{std::u16string(kSimSunFace), 9}));
     // Qt's own words (an edit's context menu, standard buttons, file dialogs)
     // in the program's language, whatever the system locale; without the
     // translation files they stay English and nothing else changes.

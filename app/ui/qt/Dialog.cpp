@@ -220,7 +220,7 @@ Rect Dialog::GetItemClientRect(int id) const {
 
 void Dialog::SetItemFont(int id, const Font& font) {
     if (QWidget* widget = ControlAs(*this, id); widget != nullptr && font.IsCreated()) {
-        widget->setFont(FontOf(font.Spec()));
+        widget->setFont(FontOf(font.Description()));
     }
 }
 

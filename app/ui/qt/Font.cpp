@@ -2,14 +2,14 @@
 
 namespace ui {
 
-// Qt fonts are values the widget copies: nothing to keep beside the spec.
+// Qt fonts are values the widget copies: nothing to keep beside the description.
 struct Font::Native {};
 
 Font::Font() = default;
 Font::~Font() = default;
 
 void Font::CreatePointFont(int tenthsOfPoint, std::u16string_view face) {
-    m_spec = FontSpec{std::u16string(face), tenthsOfPoint / 10};
+    m_description = FontDescription{std::u16string(face), tenthsOfPoint / 10};
     m_created = true;
 }
 

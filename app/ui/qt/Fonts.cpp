@@ -14,14 +14,14 @@ std::u16string FamilyForFace(std::u16string_view face) {
     return u"Noto Sans CJK SC";
 }
 
-QFont FontOf(const FontSpec& font) {
+QFont FontOf(const FontDescription& font) {
     QFont result(ToQString(FamilyForFace(font.face)));
     result.setPixelSize(PointsToPixels(font.pointSize));
     return result;
 }
 
 QFont ShellFont() {
-    return FontOf(FontSpec{u"MS Shell Dlg", 9});
+    return FontOf(FontDescription{u"MS Shell Dlg", 9});
 }
 
 }  // namespace ui

@@ -14,7 +14,7 @@ namespace ui {
 std::u16string FamilyForFace(std::u16string_view face);
 
 // A template's font: its face's stand-in at the template's point size.
-QFont FontOf(const FontSpec& font);
+QFont FontOf(const FontDescription& font);
 
 // The system's user-interface font, for message boxes and menus.
 QFont ShellFont();

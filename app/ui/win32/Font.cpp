@@ -21,7 +21,7 @@ Font::Font() = default;
 Font::~Font() = default;
 
 void Font::CreatePointFont(int tenthsOfPoint, std::u16string_view face) {
-    m_spec = FontSpec{std::u16string(face), tenthsOfPoint / 10};
+    m_description = FontDescription{std::u16string(face), tenthsOfPoint / 10};
     m_created = true;
     m_native.reset();  // the old objects go with the old font
 }
@@ -41,11 +41,11 @@ HFONT FontHandle(const Font& font, int dpi) {
     HFONT& handle = font.NativeFont().byDpi[dpi];
     if (handle == nullptr) {
         LOGFONTW description{};
-        description.lfHeight = -MulDiv(font.Spec().pointSize, dpi, 72);
+        description.lfHeight = -MulDiv(font.Description().pointSize, dpi, 72);
         description.lfWeight = FW_NORMAL;
         description.lfCharSet = DEFAULT_CHARSET;
         description.lfQuality = DEFAULT_QUALITY;
-        const std::u16string& face = font.Spec().face;
+        const std::u16string& face = font.Description().face;
         const std::size_t length = std::min<std::size_t>(face.size(), LF_FACESIZE - 1);
         std::copy_n(face.begin(), length, description.lfFaceName);
         handle = CreateFontIndirectW(&description);
