@@ -78,8 +78,10 @@ public:
     void SetReadOnly(int id, bool readOnly);
     bool IsReadOnly(int id) const;
 
-    // Drop-down lists. Add returns the index the item got (sorted lists
-    // insert in order); GetCurSel is -1 when nothing is selected.
+    // Drop-down lists. Add returns the index the item got; a sorted list
+    // (CBS_SORT) inserts in one order on every system, whatever its language:
+    // ASCII letters without regard to case, everything else by UTF-16 unit.
+    // GetCurSel is -1 when nothing is selected.
     int ComboAddString(int id, std::u16string_view text);
     void ComboSetCurSel(int id, int index);
     int ComboGetCurSel(int id) const;
@@ -94,16 +96,23 @@ public:
     int ReportGetColumnWidth(int id, int column) const;
     StyleFlags ReportGetExtendedStyle(int id) const;
     void ReportSetExtendedStyle(int id, StyleFlags style);
+    // The model the list shows, or nullptr.
+    const ReportModel* ReportGetModel(int id) const;
     // The clipboard gets a row as one line of tab-separated cells, or one
     // cell; when `row` is part of the selection, every selected row, a line
-    // each, top first.
-    void ReportCopyRow(int id, int row);
-    void ReportCopyCell(int id, int row, int column);
+    // each, top first (ReportCopy.h).
+    void ReportCopyRow(int id, int row) const;
+    void ReportCopyCell(int id, int row, int column) const;
+    // The given rows, as ReportCopyRow copies them; nothing for none.
+    void ReportCopyRows(int id, const std::vector<int>& rows) const;
     // What a command on `row` acts on: every selected row, top first, when
     // `row` is one of them, else `row` alone.
     std::vector<int> ReportRowsActedOn(int id, int row) const;
-    // Plain text on the clipboard.
-    static void SetClipboardText(std::u16string_view text);
+    // Plain text on the clipboard, put there by this dialog's window; lines
+    // are separated by "\n" (a backend ends them as its system's text does).
+    // When the system refuses, the user is told in a message box, and false
+    // comes back.
+    bool SetClipboardText(std::u16string_view text) const;
 
     // Timers deliver Notification::Timer with the id until killed. Ids are
     // nonzero (a window-system timer's id 0 is no timer of the window's).
@@ -160,6 +169,13 @@ protected:
 
 private:
     bool Build(bool child);
+    // What building a window does alike on every backend: the owner a
+    // top-level window gets (the dialog's parent, else the main window), and
+    // the template's combo items, in order, the way a sorted list takes them.
+    Dialog* TopLevelOwner();
+    void FillTemplateCombos();
+    // Inserts an item at `index` whatever the list's sorting; the index it got.
+    int ComboInsertAt(int id, int index, std::u16string_view text);
 
     int m_templateId;
     Dialog* m_parent;

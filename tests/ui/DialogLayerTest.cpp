@@ -8,6 +8,8 @@
 #include "app/resources/ResourceIds.h"
 #include "app/ui/Dialog.h"
 #include "app/ui/DialogUnits.h"
+#include "app/ui/ReportCopy.h"
+#include "app/ui/ReportModel.h"
 #include "app/ui/UrlOpener.h"
 #include "app/ui/test/Driver.h"
 
@@ -448,6 +450,37 @@ TEST(DialogUnits, BaseUnitsAreFixedPerNominalFont) {
               (ui::Rect{7, 15, 7, 15}));
     EXPECT_EQ(ui::PointsToPixels(9), 12);
     EXPECT_EQ(ui::PointsToPixels(12), 16);
+}
+
+// What copying takes from a list: a cell's line breaks and tabs never split
+// a pasted row or column, whichever of the two is copied.
+TEST(ReportCopy, CellsAreFlattenedInRowsAndInOneColumnAlike) {
+    class Cells : public ui::ReportModel {
+    public:
+        int RowCount() const override { return 2; }
+        std::u16string_view CellText(int row, int column) const override {
+            static const std::u16string cells[2][2] = {{u"a\tb", u"c\nd"},
+                                                       {u"e\u2028f", u"g\r\nh"}};
+            return cells[row][column];
+        }
+    } model;
+    struct Case {
+        std::u16string copied;
+        std::u16string expected;
+    };
+    const Case cases[] = {
+        {ui::RowsText(model, 2, {0, 1}), u"a b\tc d\ne f\tg  h"},
+        {ui::ColumnText(model, 1, {0, 1}), u"c d\ng  h"},
+        {ui::ColumnText(model, 0, {1}), u"e f"},
+        {ui::RowsText(model, 2, {}), u""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.copied, c.expected);
+    }
+    EXPECT_EQ(ui::RowsForCopyKey({3, 1}, 7), (std::vector<int>{1, 3}))
+        << "the selection, top first";
+    EXPECT_EQ(ui::RowsForCopyKey({}, 7), (std::vector<int>{7})) << "else the focused row";
+    EXPECT_EQ(ui::RowsForCopyKey({}, -1), (std::vector<int>{})) << "else none";
 }
 
 }  // namespace

@@ -42,7 +42,18 @@ set(wine_gaps
 )
 list(JOIN wine_gaps ":" gaps)
 
-set_target_properties(core_tests gui_tests PROPERTIES CROSSCOMPILING_EMULATOR ${in_prefix})
+# What the Win32 backend alone has, tested on Windows' own terms.
+add_executable(win32_backend_tests
+    ui/GuiTestMain.cpp
+    ui/win32/ClipboardTest.cpp
+    ui/win32/ReportListTest.cpp
+    ui/win32/SortedListTest.cpp
+)
+target_link_libraries(win32_backend_tests PRIVATE
+    tickwright_mainwnd tickwright_resources tickwright_ui_test GTest::gtest user32 gdi32)
+
+set_target_properties(core_tests gui_tests win32_backend_tests PROPERTIES
+    CROSSCOMPILING_EMULATOR ${in_prefix})
 
 tickwright_wine_prefix(core 96)
 tickwright_wine_test(core_tests core core_tests)
@@ -50,6 +61,7 @@ tickwright_wine_test(core_tests core core_tests)
 foreach(dpi 96 144 192)
     tickwright_wine_prefix(dpi${dpi} ${dpi})
     tickwright_wine_test(gui_tests.AtDpi${dpi} dpi${dpi} gui_tests --gtest_filter=-${gaps})
+    tickwright_wine_test(win32_backend_tests.AtDpi${dpi} dpi${dpi} win32_backend_tests)
 endforeach()
 foreach(gap ${wine_gaps})
     tickwright_wine_test(wine_gap.${gap} dpi96 gui_tests --gtest_filter=${gap})

@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QCursor>
 #include <QGuiApplication>
@@ -37,10 +36,6 @@ ReportModelAdapter* AdapterOf(const Dialog& dialog, int id) {
     return view != nullptr ? view->Adapter() : nullptr;
 }
 
-int CompareForSort(const QString& a, const QString& b) {
-    return QString::compare(a.toCaseFolded(), b.toCaseFolded(), Qt::CaseSensitive);
-}
-
 }  // namespace
 
 Dialog::Dialog(int templateId, Dialog* parent) : m_templateId(templateId), m_parent(parent) {}
@@ -68,19 +63,11 @@ bool Dialog::Build(bool child) {
             return false;
         }
         parentWidget = m_parent->m_window.get();
-    } else {
-        Dialog* owner = m_parent != nullptr ? m_parent : MainWindow();
-        if (owner != nullptr && owner != this && owner->m_window != nullptr) {
-            parentWidget = owner->m_window.get();
-        }
+    } else if (Dialog* owner = TopLevelOwner()) {
+        parentWidget = owner->m_window.get();
     }
     m_window = std::make_unique<DialogWindow>(*this, *dialogTemplate, parentWidget, child);
-    // The template's combo items, in order, the way a sorted list takes them.
-    for (const InitData& init : dialogTemplate->initData) {
-        for (const std::u16string& item : init.comboItems) {
-            ComboAddString(init.controlId, item);
-        }
-    }
+    FillTemplateCombos();
     return true;
 }
 
@@ -259,19 +246,13 @@ bool Dialog::IsReadOnly(int id) const {
     return edit != nullptr && edit->isReadOnly();
 }
 
-int Dialog::ComboAddString(int id, std::u16string_view text) {
+int Dialog::ComboInsertAt(int id, int index, std::u16string_view text) {
     auto* combo = ControlAs<QComboBox>(*this, id);
     if (combo == nullptr) {
         return -1;
     }
     const QString item = ToQString(text);
-    int index = combo->count();
-    if (combo->property("sorted").toBool()) {
-        index = 0;
-        while (index < combo->count() && CompareForSort(combo->itemText(index), item) <= 0) {
-            ++index;
-        }
-    }
+    index = std::clamp(index, 0, combo->count());
     const QSignalBlocker quiet(combo);
     const int selected = combo->currentIndex();
     combo->insertItem(index, item);
@@ -308,6 +289,11 @@ void Dialog::ReportSetModel(int id, ReportModel* model) {
     }
 }
 
+const ReportModel* Dialog::ReportGetModel(int id) const {
+    const ReportModelAdapter* adapter = AdapterOf(*this, id);
+    return adapter != nullptr ? adapter->Model() : nullptr;
+}
+
 void Dialog::ReportInsertColumn(int id, int column, std::u16string_view heading, int width) {
     ReportModelAdapter* adapter = AdapterOf(*this, id);
     if (adapter == nullptr) {
@@ -339,12 +325,6 @@ void Dialog::ReportSetExtendedStyle(int id, StyleFlags style) {
     }
 }
 
-void Dialog::ReportCopyRow(int id, int row) {
-    if (auto* view = ControlAs<ReportView>(*this, id); view != nullptr && row >= 0) {
-        view->CopyRows(view->RowsActedOn(row));
-    }
-}
-
 std::vector<int> Dialog::ReportRowsActedOn(int id, int row) const {
     auto* view = ControlAs<ReportView>(*this, id);
     if (view == nullptr || row < 0) {
@@ -352,16 +332,6 @@ std::vector<int> Dialog::ReportRowsActedOn(int id, int row) const {
     }
     const QList<int> rows = view->RowsActedOn(row);
     return std::vector<int>(rows.begin(), rows.end());
-}
-
-void Dialog::SetClipboardText(std::u16string_view text) {
-    QGuiApplication::clipboard()->setText(ToQString(text));
-}
-
-void Dialog::ReportCopyCell(int id, int row, int column) {
-    if (auto* view = ControlAs<ReportView>(*this, id); view != nullptr && row >= 0) {
-        view->CopyColumn(view->RowsActedOn(row), column);
-    }
 }
 
 void Dialog::SetTimer(int id, int milliseconds) {

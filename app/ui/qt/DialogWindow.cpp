@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include "app/ui/Dialog.h"
 #include "app/ui/MessageBoxes.h"
 #include "app/ui/UrlOpener.h"
 #include "app/ui/qt/Fonts.h"
@@ -181,7 +182,6 @@ QWidget* DialogWindow::CreateControl(const ControlTemplate& control, int& radioG
             combo->setEditable(false);
             combo->setMaxVisibleItems(30);
             combo->setFocusPolicy(Qt::StrongFocus);
-            combo->setProperty("sorted", HasStyle(control.style, CBS_SORT));
             return combo;
         }
         case ControlClass::ListView:
@@ -266,6 +266,11 @@ QWidget* DialogWindow::CreateList(const ControlTemplate& control) {
     connect(view, &ReportView::DoubleClicked, this, [this, id](int row, int column) {
         if (m_owner != nullptr) {
             m_owner->Deliver(Event{Notification::DoubleClicked, id, row, column});
+        }
+    });
+    connect(view, &ReportView::CopyKeyPressed, this, [this, id](const std::vector<int>& rows) {
+        if (m_owner != nullptr) {
+            m_owner->AsDialog()->ReportCopyRows(id, rows);
         }
     });
     view->SetRightClickHandler([this, id](int row, int column) {

@@ -18,6 +18,7 @@ public:
     ~ReportModelAdapter() override;
 
     void SetModel(ReportModel* model);
+    const ReportModel* Model() const { return m_model; }
     void InsertColumn(int column, const QString& heading);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;

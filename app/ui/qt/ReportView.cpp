@@ -1,8 +1,6 @@
 #include "app/ui/qt/ReportView.h"
 
-#include <QClipboard>
 #include <QContextMenuEvent>
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -10,6 +8,7 @@
 #include <algorithm>
 
 #include "app/ui/CellText.h"
+#include "app/ui/ReportCopy.h"
 #include "app/ui/Style.h"
 #include "app/ui/qt/ReportModelAdapter.h"
 
@@ -78,22 +77,6 @@ void ReportView::ApplyExtendedStyle(unsigned style) {
                                                              : QAbstractItemView::SelectItems);
 }
 
-void ReportView::CopyRows(const QList<int>& rows) const {
-    QStringList lines;
-    for (const int row : rows) {
-        lines.push_back(RowText(row));
-    }
-    QGuiApplication::clipboard()->setText(lines.join(u'\n'));
-}
-
-void ReportView::CopyColumn(const QList<int>& rows, int column) const {
-    QStringList lines;
-    for (const int row : rows) {
-        lines.push_back(CellText(row, column));
-    }
-    QGuiApplication::clipboard()->setText(lines.join(u'\n'));
-}
-
 QList<int> ReportView::SelectedRows() const {
     QList<int> rows;
     for (const QModelIndex& index : selectionModel()->selectedRows()) {
@@ -106,20 +89,6 @@ QList<int> ReportView::SelectedRows() const {
 QList<int> ReportView::RowsActedOn(int row) const {
     const QList<int> selected = SelectedRows();
     return selected.contains(row) ? selected : QList<int>{row};
-}
-
-QString ReportView::CellText(int row, int column) const {
-    // The whole text, not what the list shows of a very long one.
-    return model()->index(row, column).data(Qt::EditRole).toString();
-}
-
-QString ReportView::RowText(int row) const {
-    QStringList cells;
-    for (int column = 0; column < model()->columnCount(); ++column) {
-        cells.push_back(
-            QString::fromStdU16String(CopiedCell(CellText(row, column).toStdU16String())));
-    }
-    return cells.join(u'\t');
 }
 
 void ReportView::SetRightClickHandler(std::function<bool(int, int)> handler) {
@@ -138,13 +107,9 @@ void ReportView::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (event->matches(QKeySequence::Copy)) {
-        QList<int> rows = SelectedRows();
-        if (rows.isEmpty() && currentIndex().isValid()) {
-            rows.push_back(currentIndex().row());
-        }
-        if (!rows.isEmpty()) {
-            CopyRows(rows);
-        }
+        const QList<int> selected = SelectedRows();
+        emit CopyKeyPressed(RowsForCopyKey(std::vector<int>(selected.begin(), selected.end()),
+                                           currentIndex().isValid() ? currentIndex().row() : -1));
         event->accept();
         return;
     }

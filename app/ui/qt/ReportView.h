@@ -2,6 +2,7 @@
 
 #include <QTableView>
 #include <functional>
+#include <vector>
 
 namespace ui {
 
@@ -18,10 +19,6 @@ public:
     void ApplyExtendedStyle(unsigned style);
     unsigned ExtendedStyle() const { return m_extendedStyle; }
 
-    // Plain text on the clipboard: rows as lines of tab-separated cells
-    // (each cell as CopiedCell gives it), or one column of rows, a line each.
-    void CopyRows(const QList<int>& rows) const;
-    void CopyColumn(const QList<int>& rows, int column) const;
     // The selected rows, top first.
     QList<int> SelectedRows() const;
     // What a command on `row` acts on: every selected row when `row` is one
@@ -34,6 +31,8 @@ public:
 
 signals:
     void DoubleClicked(int row, int column);
+    // Ctrl+C: the rows to copy (ReportCopy.h's RowsForCopyKey).
+    void CopyKeyPressed(const std::vector<int>& rows);
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -41,9 +40,6 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    QString CellText(int row, int column) const;
-    QString RowText(int row) const;
-
     std::function<bool(int, int)> m_rightClickHandler;
     ReportModelAdapter* m_adapter;
     unsigned m_extendedStyle = 0;

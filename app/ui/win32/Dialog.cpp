@@ -118,23 +118,15 @@ bool Dialog::Build(bool child) {
             return false;
         }
         parent = m_parent->m_window->Handle();
-    } else {
-        Dialog* owner = m_parent != nullptr ? m_parent : MainWindow();
-        if (owner != nullptr && owner != this && owner->m_window != nullptr) {
-            parent = GetAncestor(owner->m_window->Handle(), GA_ROOT);
-        }
+    } else if (Dialog* owner = TopLevelOwner()) {
+        parent = GetAncestor(owner->m_window->Handle(), GA_ROOT);
     }
     m_window = std::make_unique<DialogWindow>(*this, *dialogTemplate, parent, child);
     if (!m_window->Created()) {
         m_window.reset();
         return false;
     }
-    // The template's combo items, in order, the way a sorted list takes them.
-    for (const InitData& init : dialogTemplate->initData) {
-        for (const std::u16string& item : init.comboItems) {
-            ComboAddString(init.controlId, item);
-        }
-    }
+    FillTemplateCombos();
     return true;
 }
 
@@ -320,15 +312,17 @@ bool Dialog::IsReadOnly(int id) const {
            (GetWindowLongW(control, GWL_STYLE) & ES_READONLY) != 0;
 }
 
-int Dialog::ComboAddString(int id, std::u16string_view text) {
+int Dialog::ComboInsertAt(int id, int index, std::u16string_view text) {
     const HWND combo = ControlOf(*this, id);
     if (combo == nullptr) {
         return -1;
     }
     const std::u16string item(text);
-    const LRESULT index =
-        SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win32::Wide(item)));
-    return index >= 0 ? static_cast<int>(index) : -1;
+    // CB_INSERTSTRING puts the item where it is told, even in a CBS_SORT list,
+    // whose CB_ADDSTRING would sort by the user's locale instead.
+    const LRESULT inserted = SendMessageW(combo, CB_INSERTSTRING, static_cast<WPARAM>(index),
+                                          reinterpret_cast<LPARAM>(win32::Wide(item)));
+    return inserted >= 0 ? static_cast<int>(inserted) : -1;
 }
 
 void Dialog::ComboSetCurSel(int id, int index) {
@@ -372,6 +366,11 @@ void Dialog::ReportSetModel(int id, ReportModel* model) {
     }
 }
 
+const ReportModel* Dialog::ReportGetModel(int id) const {
+    const ReportList* list = ListOf(*this, id);
+    return list != nullptr ? list->Model() : nullptr;
+}
+
 void Dialog::ReportInsertColumn(int id, int column, std::u16string_view heading, int width) {
     if (ReportList* list = ListOf(*this, id)) {
         list->InsertColumn(column, std::u16string(heading), width);
@@ -399,39 +398,9 @@ void Dialog::ReportSetExtendedStyle(int id, StyleFlags style) {
     }
 }
 
-void Dialog::ReportCopyRow(int id, int row) {
-    if (const ReportList* list = ListOf(*this, id); list != nullptr && row >= 0) {
-        list->CopyRows(list->RowsActedOn(row));
-    }
-}
-
-void Dialog::ReportCopyCell(int id, int row, int column) {
-    if (const ReportList* list = ListOf(*this, id); list != nullptr && row >= 0) {
-        list->CopyColumn(list->RowsActedOn(row), column);
-    }
-}
-
 std::vector<int> Dialog::ReportRowsActedOn(int id, int row) const {
     const ReportList* list = ListOf(*this, id);
     return list != nullptr && row >= 0 ? list->RowsActedOn(row) : std::vector<int>{};
-}
-
-void Dialog::SetClipboardText(std::u16string_view text) {
-    if (!OpenClipboard(nullptr)) {
-        return;
-    }
-    EmptyClipboard();
-    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
-        auto* copy = static_cast<wchar_t*>(GlobalLock(memory));
-        std::copy(text.begin(), text.end(), copy);
-        copy[text.size()] = L'\0';
-        GlobalUnlock(memory);
-        if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) {
-            GlobalFree(memory);
-        }
-    }
-    CloseClipboard();
 }
 
 void Dialog::SetTimer(int id, int milliseconds) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/ui/MainWindow.h"
 #include "app/ui/MessageBoxes.h"
 #include "app/ui/UrlOpener.h"
 #include "app/ui/win32/Accessibility.h"
@@ -468,5 +469,18 @@ INT_PTR DialogWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return FALSE;
     }
 }
+
+namespace win32 {
+
+HWND TopLevelWindowOf(const Dialog* dialog) {
+    if (dialog == nullptr) {
+        dialog = MainWindow();
+    }
+    const DialogWindow* window = dialog != nullptr ? dialog->Window() : nullptr;
+    return window != nullptr && window->Created() ? GetAncestor(window->Handle(), GA_ROOT)
+                                                  : nullptr;
+}
+
+}  // namespace win32
 
 }  // namespace ui

@@ -114,4 +114,12 @@ private:
     LPARAM m_sysCommandParam = 0;
 };
 
+namespace win32 {
+
+// The top-level window of `dialog`'s window, or of the main window's when
+// `dialog` is nullptr: the owner of what it opens. Null when there is none.
+HWND TopLevelWindowOf(const Dialog* dialog);
+
+}  // namespace win32
+
 }  // namespace ui

@@ -4,6 +4,7 @@
 
 #include "app/ui/CellText.h"
 #include "app/ui/Dialog.h"
+#include "app/ui/ReportCopy.h"
 #include "app/ui/win32/DialogWindow.h"
 #include "app/ui/win32/Text.h"
 
@@ -76,43 +77,6 @@ std::vector<int> ReportList::RowsActedOn(int row) const {
                : std::vector<int>{row};
 }
 
-std::u16string ReportList::RowText(int row) const {
-    std::u16string text;
-    for (int column = 0; column < ColumnCount(); ++column) {
-        if (column > 0) {
-            text += u'\t';
-        }
-        text += CopiedCell(m_model->CellText(row, column));
-    }
-    return text;
-}
-
-void ReportList::CopyRows(const std::vector<int>& rows) const {
-    if (m_model != nullptr) {
-        CopyLines(rows, [this](int row) { return RowText(row); });
-    }
-}
-
-void ReportList::CopyColumn(const std::vector<int>& rows, int column) const {
-    if (m_model != nullptr) {
-        CopyLines(rows, [this, column](int row) {
-            return std::u16string(m_model->CellText(row, column));
-        });
-    }
-}
-
-void ReportList::CopyLines(const std::vector<int>& rows,
-                           const std::function<std::u16string(int row)>& line) const {
-    std::u16string lines;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (i != 0) {
-            lines += u'\n';
-        }
-        lines += line(rows[i]);
-    }
-    Dialog::SetClipboardText(lines);
-}
-
 int ReportList::FocusedRow() const {
     return ListView_GetNextItem(m_list, -1, LVNI_FOCUSED);
 }
@@ -159,8 +123,10 @@ bool ReportList::OnNotify(const NMHDR& header, LRESULT& result) {
             auto& info = const_cast<NMLVDISPINFOW&>(reinterpret_cast<const NMLVDISPINFOW&>(header));
             if ((info.item.mask & LVIF_TEXT) != 0) {
                 const std::u16string shown = ShownText(info.item.iItem, info.item.iSubItem);
-                m_shown.assign(shown.begin(), shown.end());
-                info.item.pszText = m_shown.data();
+                std::wstring& buffer = m_shown[m_nextShown];
+                m_nextShown = (m_nextShown + 1) % m_shown.size();
+                buffer.assign(shown.begin(), shown.end());
+                info.item.pszText = buffer.data();
             }
             result = 0;
             return true;
@@ -190,15 +156,11 @@ bool ReportList::OnNotify(const NMHDR& header, LRESULT& result) {
         }
         case LVN_KEYDOWN: {
             const auto& key = reinterpret_cast<const NMLVKEYDOWN&>(header);
+            const WindowOwner* owner = m_window.Owner();
             if (key.wVKey == 'C' && (GetKeyState(VK_CONTROL) & 0x8000) != 0 &&
-                (GetKeyState(VK_MENU) & 0x8000) == 0) {
-                std::vector<int> rows = SelectedRows();
-                if (rows.empty() && FocusedRow() >= 0) {
-                    rows.push_back(FocusedRow());
-                }
-                if (!rows.empty()) {
-                    CopyRows(rows);
-                }
+                (GetKeyState(VK_MENU) & 0x8000) == 0 && owner != nullptr) {
+                owner->AsDialog()->ReportCopyRows(static_cast<int>(header.idFrom),
+                                                  RowsForCopyKey(SelectedRows(), FocusedRow()));
             }
             result = 0;
             return true;

@@ -4,7 +4,7 @@
 // ReportModel: the control asks for each cell as it draws it, so a list of
 // 100,000 rows costs what one of 1,000 does. Internal to the Win32 backend.
 
-#include <functional>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -36,8 +36,6 @@ public:
     std::vector<int> SelectedRows() const;
     // Every selected row when `row` is one of them, else `row` alone.
     std::vector<int> RowsActedOn(int row) const;
-    void CopyRows(const std::vector<int>& rows) const;
-    void CopyColumn(const std::vector<int>& rows, int column) const;
 
     int FocusedRow() const;
     // The row and column under a point of the screen; -1 off them.
@@ -65,10 +63,6 @@ public:
 
 private:
     int RowCount() const;
-    std::u16string RowText(int row) const;
-    // The rows' lines, one a row, on the clipboard.
-    void CopyLines(const std::vector<int>& rows,
-                   const std::function<std::u16string(int row)>& line) const;
     LVHITTESTINFO HitTest(POINT screen) const;
 
     HWND m_list;
@@ -78,7 +72,11 @@ private:
     std::vector<int> m_selectedBeforeInsert;
     int m_focusedBeforeInsert = -1;
     bool m_countBehind = false;  // rows were added since the control last took the count
-    std::wstring m_shown;        // the text handed to the control for the cell it draws
+    // The texts handed to the control for the cells it draws, in turn: the
+    // pointer LVN_GETDISPINFO gives the control must stay good until two more
+    // such notifications have been sent, so one buffer is not enough.
+    std::array<std::wstring, 3> m_shown;
+    std::size_t m_nextShown = 0;
 };
 
 }  // namespace ui

@@ -12,16 +12,6 @@ namespace ui {
 
 namespace {
 
-// The top-level window of a dialog's window, or the main window's.
-HWND OwnerWindow(const Dialog* owner) {
-    if (owner == nullptr) {
-        owner = MainWindow();
-    }
-    const DialogWindow* window = owner != nullptr ? owner->Window() : nullptr;
-    return window != nullptr && window->Created() ? GetAncestor(window->Handle(), GA_ROOT)
-                                                  : nullptr;
-}
-
 // A call of shell32, which is loaded the first time the program needs one (a
 // link, the save dialog), not with the program: loading it costs every start
 // half a megabyte that most sessions never use. Null when it cannot be had.
@@ -97,7 +87,8 @@ int ShowMessageBox(const MessageBoxRequest& request) {
     const std::wstring caption = WideOf(request.caption);
     const UINT icon =
         (request.style & MB_ICONEXCLAMATION) == MB_ICONEXCLAMATION ? MB_ICONEXCLAMATION : 0;
-    MessageBoxW(OwnerWindow(request.owner), text.c_str(), caption.c_str(), MB_OK | icon);
+    MessageBoxW(win32::TopLevelWindowOf(request.owner), text.c_str(), caption.c_str(),
+                MB_OK | icon);
     return IDOK;
 }
 
@@ -138,7 +129,7 @@ std::u16string GetSaveFileName(const SaveFileRequest& request) {
         }
     }
     dialog->SetFileName(path.substr(slash == std::wstring::npos ? 0 : slash + 1).c_str());
-    if (FAILED(dialog->Show(OwnerWindow(request.owner)))) {
+    if (FAILED(dialog->Show(win32::TopLevelWindowOf(request.owner)))) {
         return {};  // cancelled
     }
     Com<IShellItem> result;

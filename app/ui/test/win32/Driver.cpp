@@ -13,6 +13,7 @@
 #include <fstream>
 #include <map>
 
+#include "app/ui/Backend.h"
 #include "app/ui/win32/DialogWindow.h"
 #include "app/ui/win32/MessageLoop.h"
 #include "app/ui/win32/ReportList.h"
@@ -1092,22 +1093,44 @@ std::u16string ControlText(Window window, int id) {
 }
 
 std::u16string ClipboardText() {
-    std::u16string text;
-    if (!OpenClipboard(nullptr)) {
-        return text;
-    }
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-            text = win32::FromWide(chars);
-            GlobalUnlock(data);
+    // Windows holds text with lines ending in CR LF; the tests read lines.
+    std::u16string text = backend::ClipboardText().value_or(std::u16string());
+    std::u16string lines;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!(text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')) {
+            lines += text[i];
         }
     }
-    CloseClipboard();
-    return text;
+    return lines;
 }
 
 void SetClipboardText(std::u16string_view text) {
-    Dialog::SetClipboardText(text);
+    // As another program puts text there: with a window of its own, lines
+    // ending in CR LF.
+    static const HWND owner =
+        CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    std::wstring lines;
+    for (const char16_t c : text) {
+        if (c == u'\n') {
+            lines += L'\r';
+        }
+        lines += static_cast<wchar_t>(c);
+    }
+    if (!OpenClipboard(owner)) {
+        return;
+    }
+    EmptyClipboard();
+    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (lines.size() + 1) * sizeof(wchar_t))) {
+        if (auto* copy = static_cast<wchar_t*>(GlobalLock(memory))) {
+            std::copy(lines.begin(), lines.end(), copy);
+            copy[lines.size()] = L'\0';
+            GlobalUnlock(memory);
+        }
+        if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) {
+            GlobalFree(memory);
+        }
+    }
+    CloseClipboard();
 }
 
 std::optional<PictureSize> SaveScreenshot(Window window, std::string_view name) {
