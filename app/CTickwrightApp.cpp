@@ -2,6 +2,7 @@
 
 #include "app/ui/Application.h"
 #include "app/ui/MainWindow.h"
+#include "app/ui/MessageBoxes.h"
 #include "mainwnd/CTickwrightDlg.h"
 
 namespace tickwright {
@@ -16,7 +17,13 @@ bool CTickwrightApp::InitInstance() {
 
     CTickwrightDlg dialog;
     ui::SetMainWindow(&dialog);
-    dialog.DoModal();  // OK, Cancel and a failure to create all end the same way
+    // OK and Cancel end the program alike; a window that never came up is
+    // said, or the user would see nothing at all happen.
+    if (dialog.DoModal() == -1) {
+        ui::ShowMessageBox({nullptr, u"无法打开 Tickwright 的窗口:\n" + dialog.WindowFailure(),
+                            u"Tickwright", ui::MB_OK | ui::MB_ICONEXCLAMATION});
+        m_exitCode = 1;
+    }
     ui::SetMainWindow(nullptr);
     return false;
 }

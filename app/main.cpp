@@ -55,5 +55,5 @@ int ui::ProgramMain(int argc, char** argv) {
     tickwright::SetClockTicksSource(&ui::SystemClockTicks);
     res::RegisterResources();
     tickwright::theApp.InitInstance();
-    return 0;
+    return tickwright::theApp.ExitCode();
 }

@@ -43,6 +43,12 @@ bool IsSortedCombo(int templateId, int id) {
 
 }  // namespace
 
+const DialogTemplate* Dialog::TemplateToBuild() {
+    const DialogTemplate* dialogTemplate = FindTemplate(m_templateId);
+    m_windowFailure = dialogTemplate != nullptr ? std::u16string() : u"找不到窗口的模板。";
+    return dialogTemplate;
+}
+
 Dialog* Dialog::TopLevelOwner() {
     Dialog* owner = m_parent != nullptr ? m_parent : MainWindow();
     return owner != this && owner != nullptr && owner->m_window != nullptr ? owner : nullptr;

@@ -35,8 +35,10 @@ public:
     Dialog& operator=(const Dialog&) = delete;
 
     // Modal: builds the window, runs it until EndDialog, returns IDOK or
-    // IDCANCEL (IDCANCEL also when the template is missing).
+    // IDCANCEL; -1 when the window could not be made (no such template, or
+    // the window system refused it), and then WindowFailure() says why.
     int DoModal();
+    const std::u16string& WindowFailure() const { return m_windowFailure; }
     // Child: builds the window inside the parent dialog, hidden unless the
     // template says WS_VISIBLE, and runs OnInitDialog. False without a parent
     // or template.
@@ -173,12 +175,15 @@ private:
     // top-level window gets (the dialog's parent, else the main window), and
     // the template's combo items, in order, the way a sorted list takes them.
     Dialog* TopLevelOwner();
+    // The template, or nullptr with the failure noted.
+    const DialogTemplate* TemplateToBuild();
     void FillTemplateCombos();
     // Inserts an item at `index` whatever the list's sorting; the index it got.
     int ComboInsertAt(int id, int index, std::u16string_view text);
 
     int m_templateId;
     Dialog* m_parent;
+    std::u16string m_windowFailure;
     std::unique_ptr<DialogWindow> m_window;
 };
 

@@ -45,7 +45,9 @@ list(JOIN wine_gaps ":" gaps)
 # What the Win32 backend alone has, tested on Windows' own terms.
 add_executable(win32_backend_tests
     ui/GuiTestMain.cpp
+    ${PROJECT_SOURCE_DIR}/app/CTickwrightApp.cpp
     ui/win32/ClipboardTest.cpp
+    ui/win32/ModalTest.cpp
     ui/win32/ReportListTest.cpp
     ui/win32/SortedListTest.cpp
 )

@@ -53,7 +53,7 @@ void Dialog::WindowDestroyed() {
 }
 
 bool Dialog::Build(bool child) {
-    const DialogTemplate* dialogTemplate = FindTemplate(m_templateId);
+    const DialogTemplate* dialogTemplate = TemplateToBuild();
     if (dialogTemplate == nullptr || m_window != nullptr) {
         return false;
     }
@@ -73,7 +73,7 @@ bool Dialog::Build(bool child) {
 
 int Dialog::DoModal() {
     if (!Build(false)) {
-        return IDCANCEL;
+        return -1;
     }
     m_window->setWindowModality(Qt::ApplicationModal);
     if (OnInitDialog()) {

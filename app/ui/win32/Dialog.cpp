@@ -108,7 +108,7 @@ void Dialog::WindowDestroyed() {
 }
 
 bool Dialog::Build(bool child) {
-    const DialogTemplate* dialogTemplate = FindTemplate(m_templateId);
+    const DialogTemplate* dialogTemplate = TemplateToBuild();
     if (dialogTemplate == nullptr || (m_window != nullptr && m_window->Created())) {
         return false;
     }
@@ -123,6 +123,8 @@ bool Dialog::Build(bool child) {
     }
     m_window = std::make_unique<DialogWindow>(*this, *dialogTemplate, parent, child);
     if (!m_window->Created()) {
+        const DWORD error = m_window->CreationError();
+        m_windowFailure = error != 0 ? win32::SystemMessage(error) : u"系统未能创建窗口。";
         m_window.reset();
         return false;
     }
@@ -132,15 +134,18 @@ bool Dialog::Build(bool child) {
 
 int Dialog::DoModal() {
     if (!Build(false)) {
-        return IDCANCEL;
+        return -1;
     }
     const HWND window = m_window->Handle();
     const HWND owner = GetWindow(window, GW_OWNER);
     const bool focus = OnInitDialog();
     m_window->NotifyInitialSize();
-    // The owner takes no input while the dialog runs.
-    if (owner != nullptr) {
+    m_window->PlaceOnScreen();
+    // The owner takes no input while the dialog runs, and gets back the
+    // state it had.
+    if (owner != nullptr && IsWindowEnabled(owner)) {
         EnableWindow(owner, FALSE);
+        m_window->EnableOnEnd(owner);
     }
     ::ShowWindow(window, SW_SHOW);
     if (focus) {
@@ -158,12 +163,13 @@ int Dialog::DoModal() {
     }
     std::vector<DialogWindow*>& runs = DialogWindow::ModalRuns();
     runs.erase(std::remove(runs.begin(), runs.end(), m_window.get()), runs.end());
-    if (owner != nullptr) {
-        EnableWindow(owner, TRUE);
-        SetActiveWindow(owner);
+    if (m_window == nullptr) {
+        return IDCANCEL;
     }
-    const int result =
-        m_window != nullptr && m_window->Ended() && m_window->Result() == IDOK ? IDOK : IDCANCEL;
+    const int result = m_window->Ended() && m_window->Result() == IDOK ? IDOK : IDCANCEL;
+    if (!m_window->Ended()) {
+        m_window->End(IDCANCEL);  // a run cut short still gives its owner back
+    }
     m_window.reset();  // the window goes with its run, as a modal dialog does
     return result;
 }
@@ -189,6 +195,7 @@ bool Dialog::CreateModeless() {
     }
     const bool focus = OnInitDialog();
     m_window->NotifyInitialSize();
+    m_window->PlaceOnScreen();
     ::ShowWindow(m_window->Handle(), SW_SHOW);
     if (focus) {
         m_window->FocusFirstTabStop();

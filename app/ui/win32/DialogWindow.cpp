@@ -48,9 +48,12 @@ DialogWindow::DialogWindow(WindowOwner& owner, const DialogTemplate& dialogTempl
                            bool child)
     : m_owner(&owner), m_template(dialogTemplate), m_child(child) {
     const std::vector<std::uint16_t> words = win32::BuildDialogTemplate(dialogTemplate, child);
-    CreateDialogIndirectParamW(win32::ModuleInstance(),
-                               reinterpret_cast<const DLGTEMPLATE*>(words.data()), parent,
-                               &DialogWindow::Procedure, reinterpret_cast<LPARAM>(this));
+    SetLastError(0);
+    if (CreateDialogIndirectParamW(
+            win32::ModuleInstance(), reinterpret_cast<const DLGTEMPLATE*>(words.data()), parent,
+            &DialogWindow::Procedure, reinterpret_cast<LPARAM>(this)) == nullptr) {
+        m_creationError = GetLastError();
+    }
 }
 
 DialogWindow::~DialogWindow() {
@@ -225,15 +228,45 @@ void DialogWindow::FocusFirstTabStop() {
         const HWND control = m_templateControls[i];
         if (control != nullptr && HasStyle(m_template.controls[i].style, WS_TABSTOP) &&
             IsWindowEnabled(control) && IsWindowVisible(control)) {
-            SetFocus(control);
+            // Through the dialog manager, which also moves the default button
+            // and selects an edit's text, as tabbing there would.
+            SendMessageW(m_hwnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
             return;
         }
     }
 }
 
+void DialogWindow::PlaceOnScreen() {
+    RECT frame{};
+    GetWindowRect(m_hwnd, &frame);
+    const HWND owner = GetWindow(m_hwnd, GW_OWNER);
+    const bool overOwner = owner != nullptr && IsWindowVisible(owner) && !IsIconic(owner);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromWindow(overOwner ? owner : m_hwnd, MONITOR_DEFAULTTONEAREST),
+                    &monitor);
+    const RECT area = monitor.rcWork;
+    RECT around = area;
+    if (overOwner) {
+        GetWindowRect(owner, &around);
+    }
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    const int x = around.left + (around.right - around.left - width) / 2;
+    const int y = around.top + (around.bottom - around.top - height) / 2;
+    // Inside the work area, its top-left corner first when it is too big.
+    const int left = std::max<int>(area.left, std::min<int>(x, area.right - width));
+    const int top = std::max<int>(area.top, std::min<int>(y, area.bottom - height));
+    SetWindowPos(m_hwnd, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void DialogWindow::End(int result) {
     m_result = result;
     m_ended = true;
+    if (m_ownerToEnable != nullptr) {
+        EnableWindow(m_ownerToEnable, TRUE);
+        m_ownerToEnable = nullptr;
+    }
     if (m_hwnd != nullptr) {
         ShowWindow(m_hwnd, SW_HIDE);
     }

@@ -29,6 +29,8 @@ public:
     DialogWindow& operator=(const DialogWindow&) = delete;
 
     bool Created() const { return m_hwnd != nullptr; }
+    // Why the window was not made (GetLastError's code), when it was not.
+    DWORD CreationError() const { return m_creationError; }
     HWND Handle() const { return m_hwnd; }
     WindowOwner* Owner() const { return m_owner; }
     void DetachOwner() { m_owner = nullptr; }
@@ -66,7 +68,15 @@ public:
     // one more, once initialised, makes the first layout a user sees the one
     // resizing keeps (as on the Qt backend, whose first show sends one).
     void NotifyInitialSize();
-    // Ends a modal run (or hides a window shown without one).
+    // A top-level window's place before it first shows: centred over its
+    // owner, or in the work area of its monitor when it has none, and kept
+    // inside that work area.
+    void PlaceOnScreen();
+    // A modal run disabled `owner`, which End enables again.
+    void EnableOnEnd(HWND owner) { m_ownerToEnable = owner; }
+    // Ends a modal run (or hides a window shown without one). As EndDialog
+    // does, the owner is enabled before the window hides, so that Windows
+    // hands the activation back to it and not to another program.
     void End(int result);
     bool Ended() const { return m_ended; }
     int Result() const { return m_result; }
@@ -108,6 +118,8 @@ private:
     std::map<int, std::unique_ptr<ReportList>> m_lists;
     std::map<int, std::u16string> m_linkUrls;
     std::set<int> m_timers;
+    DWORD m_creationError = 0;
+    HWND m_ownerToEnable = nullptr;
     bool m_ended = false;
     int m_result = 0;
     POINT m_menuPoint{};
