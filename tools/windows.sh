@@ -92,7 +92,7 @@ if ! $with_wine; then
 fi
 
 echo "== Windows: tests under Wine"
-rm -rf "$out/test/wine" "$out/test/screenshots"
+rm -rf "$out/test/wine" "$out/test/screenshots" "$out/test/layouts"
 ctest --test-dir "$out/test" --output-on-failure -j 3
 
 echo "== Windows: benchmarks under Wine"

@@ -371,8 +371,25 @@ TEST_F(DialogLayer, AnAppendedWindowMenuItemArrivesAsASystemCommand) {
 }
 
 // The window menu opens with the standard commands the window's style
-// allows, then the dialog's own items.
+// allows, then the dialog's own items, whether Alt+Space or a right-click on
+// the background opens it; and a command the style does not allow does
+// nothing, even when sent.
 TEST_F(DialogLayer, TheWindowMenuOffersTheStandardCommandsTheStyleAllows) {
+    const auto chosenCommands = [](const std::vector<ui::test::MenuEntry>& entries) {
+        // The standard commands that may be chosen (Windows shows the others
+        // greyed).
+        const int commands[] = {ui::SC_RESTORE,  ui::SC_MOVE,     ui::SC_SIZE,
+                                ui::SC_MINIMIZE, ui::SC_MAXIMIZE, ui::SC_CLOSE};
+        std::vector<int> standard;
+        for (const ui::test::MenuEntry& entry : entries) {
+            if (!entry.separator && entry.enabled &&
+                std::find(std::begin(commands), std::end(commands), entry.command) !=
+                    std::end(commands)) {
+                standard.push_back(entry.command);
+            }
+        }
+        return standard;
+    };
     for (const int templateId :
          {res::IDD_TICKWRIGHT_DIALOG, res::IDD_ABOUTBOX, res::IDD_LIST_DETAIL, kTestParent}) {
         ui::Dialog dialog(templateId);
@@ -380,27 +397,26 @@ TEST_F(DialogLayer, TheWindowMenuOffersTheStandardCommandsTheStyleAllows) {
         const Window window = ui::test::WindowOf(dialog);
         const ui::StyleFlags style = ui::FindTemplate(templateId)->style;
         const auto has = [style](ui::StyleFlags flag) { return (style & flag) == flag; };
-        // The commands that may be chosen (Windows shows the others greyed).
-        std::vector<int> standard;
-        for (const ui::test::MenuEntry& entry : ui::test::WindowMenu(window)) {
-            if (!entry.separator && entry.enabled) {
-                standard.push_back(entry.command);
-            }
-        }
+        const std::string where = std::to_string(templateId);
+        const std::vector<int> standard = chosenCommands(ui::test::WindowMenu(window));
+        std::vector<int> clicked;
+        EXPECT_TRUE(ui::test::WithMenu([&] { ui::test::RightClickAt(window, 2, 2); },
+                                       [&](Window menu) {
+                                           clicked = chosenCommands(ui::test::MenuEntries(menu));
+                                           ui::test::DismissMenu(menu);
+                                       }))
+            << where;
+        EXPECT_EQ(clicked, standard) << where << ": the right-click's menu";
         const auto offers = [&](int command) {
             return std::find(standard.begin(), standard.end(), command) != standard.end();
         };
-        const std::string where = std::to_string(templateId);
-        for (const int command : standard) {
-            EXPECT_TRUE(command == ui::SC_RESTORE || command == ui::SC_MOVE ||
-                        command == ui::SC_SIZE || command == ui::SC_MINIMIZE ||
-                        command == ui::SC_MAXIMIZE || command == ui::SC_CLOSE)
-                << where << ": " << command << " is no standard command";
-        }
         EXPECT_TRUE(offers(ui::SC_CLOSE)) << where;
+        EXPECT_FALSE(offers(ui::SC_RESTORE)) << where << ": neither minimized nor maximized";
         EXPECT_EQ(offers(ui::SC_MINIMIZE), has(ui::WS_MINIMIZEBOX)) << where;
         EXPECT_TRUE(!offers(ui::SC_SIZE) || has(ui::WS_THICKFRAME)) << where;
         EXPECT_TRUE(!offers(ui::SC_MAXIMIZE) || has(ui::WS_MAXIMIZEBOX)) << where;
+        dialog.DefaultSysCommand(ui::SC_MAXIMIZE);
+        EXPECT_EQ(ui::test::IsMaximized(window), has(ui::WS_MAXIMIZEBOX)) << where;
         dialog.DefaultSysCommand(ui::SC_MINIMIZE);
         EXPECT_EQ(ui::test::IsMinimized(window), has(ui::WS_MINIMIZEBOX)) << where;
     }

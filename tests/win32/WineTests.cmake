@@ -28,6 +28,24 @@ function(tickwright_wine_test name fixture)
                          ENVIRONMENT "WINEPREFIX=${wine_dir}/${fixture}" TIMEOUT 600)
 endfunction()
 
+# Wine has one system DPI: windows made in a prefix of one DPI are recorded,
+# and the same windows made in another prefix are moved there by
+# WM_DPICHANGED and compared with the record (ui/win32/DpiChangeTest.cpp).
+set(layout_dir ${CMAKE_BINARY_DIR}/layouts)
+function(tickwright_dpi_record dpi)
+    tickwright_wine_test(dpi_change.RecordAt${dpi} dpi${dpi}
+        win32_backend_tests --gtest_filter=DpiChange.RecordNativeLayout)
+    set_property(TEST dpi_change.RecordAt${dpi} APPEND PROPERTY
+                 ENVIRONMENT "TICKWRIGHT_LAYOUT_DIR=${layout_dir}")
+endfunction()
+function(tickwright_dpi_move from to)
+    tickwright_wine_test(dpi_change.From${from}To${to} dpi${from}
+        win32_backend_tests --gtest_filter=DpiChange.ScaledLayoutMatchesNative)
+    set_property(TEST dpi_change.From${from}To${to} APPEND PROPERTY
+                 ENVIRONMENT "TICKWRIGHT_LAYOUT_DIR=${layout_dir};TICKWRIGHT_SCALE_TO=${to}")
+    set_property(TEST dpi_change.From${from}To${to} PROPERTY DEPENDS dpi_change.RecordAt${to})
+endfunction()
+
 # Tests that cannot pass under Wine only because Wine lacks what they check.
 # They stay in the suite: each runs on its own and is expected to fail
 # (WILL_FAIL), so the day Wine has what it lacked, its entry fails and the
@@ -47,6 +65,7 @@ add_executable(win32_backend_tests
     ui/GuiTestMain.cpp
     ${PROJECT_SOURCE_DIR}/app/CTickwrightApp.cpp
     ui/win32/ClipboardTest.cpp
+    ui/win32/DpiChangeTest.cpp
     ui/win32/ModalTest.cpp
     ui/win32/ReportListTest.cpp
     ui/win32/SortedListTest.cpp
@@ -63,8 +82,13 @@ tickwright_wine_test(core_tests core core_tests)
 foreach(dpi 96 144 192)
     tickwright_wine_prefix(dpi${dpi} ${dpi})
     tickwright_wine_test(gui_tests.AtDpi${dpi} dpi${dpi} gui_tests --gtest_filter=-${gaps})
-    tickwright_wine_test(win32_backend_tests.AtDpi${dpi} dpi${dpi} win32_backend_tests)
+    tickwright_wine_test(win32_backend_tests.AtDpi${dpi} dpi${dpi}
+        win32_backend_tests --gtest_filter=-DpiChange.*)
+    tickwright_dpi_record(${dpi})
 endforeach()
+tickwright_dpi_move(96 144)
+tickwright_dpi_move(96 192)
+tickwright_dpi_move(144 96)
 foreach(gap ${wine_gaps})
     tickwright_wine_test(wine_gap.${gap} dpi96 gui_tests --gtest_filter=${gap})
     set_tests_properties(wine_gap.${gap} PROPERTIES WILL_FAIL ON)

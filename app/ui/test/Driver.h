@@ -85,6 +85,7 @@ bool HasIcon(Window window);
 std::u16string MessageText(Window box);
 bool IsVisible(Window window);
 bool IsMinimized(Window window);
+bool IsMaximized(Window window);
 // Where a child window (a page) stands in its parent's client area, and
 // how large its client area is.
 Rect Placement(Window window);

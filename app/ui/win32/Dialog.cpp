@@ -80,17 +80,6 @@ void AppendItems(HMENU menu, const std::vector<Dialog::MenuItem>& items) {
     }
 }
 
-void SetIconOf(HWND window, int iconId, int dpi) {
-    const auto load = [&](int metric) {
-        const int size = GetSystemMetricsForDpi(metric, static_cast<UINT>(dpi));
-        return reinterpret_cast<HICON>(LoadImageW(win32::ModuleInstance(), MAKEINTRESOURCEW(iconId),
-                                                  IMAGE_ICON, size, size,
-                                                  LR_DEFAULTCOLOR | LR_SHARED));
-    };
-    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(load(SM_CXICON)));
-    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(load(SM_CXSMICON)));
-}
-
 }  // namespace
 
 Dialog::Dialog(int templateId, Dialog* parent) : m_templateId(templateId), m_parent(parent) {}
@@ -237,7 +226,7 @@ Rect Dialog::GetClientRect() const {
 
 void Dialog::SetIcon(int iconId) {
     if (m_window != nullptr && m_window->Created()) {
-        SetIconOf(m_window->Handle(), iconId, m_window->Dpi());
+        m_window->SetIcon(iconId);
     }
 }
 
@@ -264,7 +253,8 @@ void Dialog::SetItemText(int id, std::u16string_view text) {
 
 void Dialog::MoveItem(int id, const Rect& rect) {
     if (const HWND control = ControlOf(*this, id)) {
-        const DialogWindow& w = *m_window;
+        DialogWindow& w = *m_window;
+        w.NotePlacedByProgram(control);
         ::MoveWindow(control, w.ToDevice(rect.x), w.ToDevice(rect.y), w.ToDevice(rect.width),
                      w.ToDevice(rect.height), TRUE);
     }
@@ -278,6 +268,7 @@ Rect Dialog::GetItemClientRect(int id) const {
 void Dialog::SetItemFont(int id, const Font& font) {
     const HWND control = ControlOf(*this, id);
     if (control != nullptr && font.IsCreated()) {
+        m_window->NoteItemFont(control, font);
         SendMessageW(control, WM_SETFONT,
                      reinterpret_cast<WPARAM>(win32::FontHandle(font, m_window->Dpi())), TRUE);
     }
@@ -492,22 +483,36 @@ void Dialog::DefaultSysCommand(int command) {
         return;
     }
     const HWND window = m_window->Handle();
+    const auto style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
     switch (command & 0xFFF0) {
         case SC_MINIMIZE:
             if (m_window->HasMinimizeBox()) {
                 ::ShowWindow(window, SW_MINIMIZE);
             }
             return;
+        // What the style does not allow, Windows' default handling would
+        // still do: a window without a maximize box maximized, one of fixed
+        // size resized.
+        case SC_MAXIMIZE:
+            if ((style & WS_MAXIMIZEBOX) == 0) {
+                return;
+            }
+            break;
+        case SC_SIZE:
+            if ((style & WS_THICKFRAME) == 0) {
+                return;
+            }
+            break;
         case SC_CLOSE:
             SendMessageW(window, WM_CLOSE, 0, 0);
             return;
         default:
-            // Moving, sizing, restoring, the keyboard's way into the menu:
-            // the window system's own.
-            DefWindowProcW(window, WM_SYSCOMMAND, static_cast<WPARAM>(command),
-                           m_window->SysCommandParam());
-            return;
+            break;
     }
+    // Moving, sizing, restoring, the keyboard's way into the menu: the window
+    // system's own.
+    DefWindowProcW(window, WM_SYSCOMMAND, static_cast<WPARAM>(command),
+                   m_window->SysCommandParam());
 }
 
 bool Dialog::Deliver(const Event& event) {

@@ -6,6 +6,7 @@
 #include "app/ui/MessageBoxes.h"
 #include "app/ui/UrlOpener.h"
 #include "app/ui/win32/Accessibility.h"
+#include "app/ui/win32/Fonts.h"
 #include "app/ui/win32/Module.h"
 #include "app/ui/win32/ReportList.h"
 #include "app/ui/win32/TemplateBuilder.h"
@@ -40,6 +41,82 @@ bool IsChosenCommand(WPARAM command) {
         default:
             return (command & 0xFFF0) < 0xF000;
     }
+}
+
+// The program scales its windows itself when the DPI changes, the same on
+// every Windows version (and under Wine, whose dialog manager scales
+// nothing): the dialog manager's own scaling is switched off
+// (SetDialogDpiChangeBehavior, Windows 10 1703), asked for by name so that a
+// system without it still runs the program.
+void DisableDialogManagerScaling(HWND dialog) {
+    using Behaviour = BOOL(WINAPI*)(HWND, DIALOG_DPI_CHANGE_BEHAVIORS, DIALOG_DPI_CHANGE_BEHAVIORS);
+    static const auto set = reinterpret_cast<Behaviour>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetDialogDpiChangeBehavior")));
+    if (set != nullptr) {
+        set(dialog, DDC_DISABLE_ALL, DDC_DISABLE_ALL);
+    }
+}
+
+// A font's dialog base units, as the dialog manager measures them: the
+// average width of the 52 Latin letters, rounded, and the character height
+// ("How To Calculate Dialog Base Units with Non-System-Based Font").
+SIZE BaseUnitsOf(HFONT font) {
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SIZE letters{};
+    constexpr wchar_t kLetters[] = L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    GetTextExtentPoint32W(dc, kLetters, 52, &letters);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return SIZE{(letters.cx / 26 + 1) / 2, metrics.tmHeight};
+}
+
+// `font` made again at `pointSize` for `dpi`, otherwise as it is.
+HFONT FontAtDpi(HFONT font, int pointSize, int dpi) {
+    LOGFONTW description{};
+    GetObjectW(font, sizeof(description), &description);
+    description.lfHeight = -MulDiv(pointSize, dpi, 72);
+    description.lfWidth = 0;
+    return CreateFontIndirectW(&description);
+}
+
+// A template rectangle in device pixels at base units `base`, position and
+// size each mapped on its own, as the dialog manager maps them.
+RECT TemplateRect(const Rect& units, SIZE base) {
+    const int left = MulDiv(units.x, base.cx, 4);
+    const int top = MulDiv(units.y, base.cy, 8);
+    return RECT{left, top, left + MulDiv(units.width, base.cx, 4),
+                top + MulDiv(units.height, base.cy, 8)};
+}
+
+bool IsIconStatic(const ControlTemplate& control) {
+    return control.cls == ControlClass::Static && (control.style & 0x1Fu) == SS_ICON;
+}
+
+HICON LoadIconSized(int iconId, int size) {
+    // Not LR_SHARED: a shared icon comes at one size for the whole process,
+    // and this one is made for its window's DPI and destroyed with it.
+    return static_cast<HICON>(LoadImageW(win32::ModuleInstance(), MAKEINTRESOURCEW(iconId),
+                                         IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+}
+
+// The standard items' states, as Windows' own system menu shows them for the
+// window's style and state at the moment it opens.
+void PrepareSystemMenu(HWND window, HMENU menu) {
+    const auto style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
+    const bool minimized = (style & WS_MINIMIZE) != 0;
+    const bool maximized = (style & WS_MAXIMIZE) != 0;
+    const auto state = [menu](UINT command, bool enabled) {
+        EnableMenuItem(menu, command, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+    };
+    state(SC_RESTORE, minimized || maximized);
+    state(SC_MOVE, !maximized);
+    state(SC_SIZE, (style & WS_THICKFRAME) != 0 && !minimized && !maximized);
+    state(SC_MINIMIZE, (style & WS_MINIMIZEBOX) != 0 && !minimized);
+    state(SC_MAXIMIZE, (style & WS_MAXIMIZEBOX) != 0 && !maximized);
+    SetMenuDefaultItem(menu, SC_CLOSE, FALSE);
 }
 
 }  // namespace
@@ -85,6 +162,14 @@ INT_PTR CALLBACK DialogWindow::Procedure(HWND window, UINT message, WPARAM wPara
     if (message == WM_INITDIALOG) {
         auto* self = reinterpret_cast<DialogWindow*>(lParam);
         self->m_hwnd = window;
+        self->m_dpi = static_cast<int>(GetDpiForWindow(window));
+        if (self->m_dpi == 0) {
+            self->m_dpi = static_cast<int>(GetDpiForSystem());
+        }
+        RECT units{0, 0, 4, 8};  // MapDialogRect of 4 x 8 units: the base units
+        MapDialogRect(window, &units);
+        self->m_base = SIZE{units.right, units.bottom};
+        DisableDialogManagerScaling(window);
         SetPropW(window, kOwnerProperty, self);
         self->InitControls();
         return FALSE;  // the focus is the layer's to give, once OnInitDialog has run
@@ -97,6 +182,7 @@ INT_PTR CALLBACK DialogWindow::Procedure(HWND window, UINT message, WPARAM wPara
         RemovePropW(window, kOwnerProperty);
         self->m_hwnd = nullptr;
         self->m_lists.clear();
+        self->ReleaseDrawingObjects();
         if (self->m_owner != nullptr) {
             self->m_owner->WindowDestroyed();
         }
@@ -133,6 +219,7 @@ void DialogWindow::InitControls() {
     }
     ApplyInitData();
     NameControls();
+    LoadIconStatics();
 }
 
 void DialogWindow::ApplyInitData() {
@@ -182,11 +269,6 @@ ReportList* DialogWindow::List(int id) const {
     return it != m_lists.end() ? it->second.get() : nullptr;
 }
 
-int DialogWindow::Dpi() const {
-    const UINT dpi = m_hwnd != nullptr ? GetDpiForWindow(m_hwnd) : 0;
-    return dpi != 0 ? static_cast<int>(dpi) : static_cast<int>(GetDpiForSystem());
-}
-
 int DialogWindow::ToDevice(int dips) const {
     return MulDiv(dips, Dpi(), 96);
 }
@@ -196,12 +278,7 @@ int DialogWindow::ToDips(int devicePixels) const {
 }
 
 BaseUnits DialogWindow::Units() const {
-    // MapDialogRect of 4 x 8 units is the base units themselves.
-    RECT units{0, 0, 4, 8};
-    if (m_hwnd != nullptr) {
-        MapDialogRect(m_hwnd, &units);
-    }
-    return BaseUnits{ToDips(units.right), ToDips(units.bottom)};
+    return BaseUnits{ToDips(m_base.cx), ToDips(m_base.cy)};
 }
 
 void DialogWindow::SetTimer(int id, int milliseconds) {
@@ -376,6 +453,7 @@ void DialogWindow::OpenSystemMenu(POINT at) {
     if (menu == nullptr) {
         return;
     }
+    PrepareSystemMenu(top, menu);
     SendMessageW(top, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), MAKELPARAM(0, TRUE));
     const UINT command = static_cast<UINT>(TrackPopupMenuEx(
         menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, top, nullptr));
@@ -418,14 +496,170 @@ void DialogWindow::NotifyInitialSize() {
     Deliver(Event{Notification::Size, 0, ToDips(client.right), ToDips(client.bottom)});
 }
 
-void DialogWindow::OnDpiChanged(const RECT& suggested) {
-    // The new screen's size, fonts made for its density, and the layout
-    // done again.
-    SetWindowPos(m_hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    if (m_owner != nullptr) {
-        m_owner->Deliver(Event{Notification::Size, 0, 0, 0});
+HFONT DialogWindow::DialogFont() const {
+    return m_ownFont != nullptr ? m_ownFont
+                                : reinterpret_cast<HFONT>(SendMessageW(m_hwnd, WM_GETFONT, 0, 0));
+}
+
+void DialogWindow::NoteItemFont(HWND control, const Font& font) {
+    m_itemFonts[control] = &font;
+}
+
+void DialogWindow::SetIcon(int iconId) {
+    m_iconId = iconId;
+    LoadIcons();
+}
+
+void DialogWindow::LoadIcons() {
+    if (m_hwnd == nullptr || m_iconId == 0) {
+        return;
     }
+    const auto dpi = static_cast<UINT>(m_dpi);
+    const HICON big = LoadIconSized(m_iconId, GetSystemMetricsForDpi(SM_CXICON, dpi));
+    const HICON small = LoadIconSized(m_iconId, GetSystemMetricsForDpi(SM_CXSMICON, dpi));
+    SendMessageW(m_hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+    SendMessageW(m_hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+    for (HICON& icon : m_icons) {
+        if (icon != nullptr) {
+            DestroyIcon(icon);
+        }
+    }
+    m_icons[0] = big;
+    m_icons[1] = small;
+}
+
+void DialogWindow::LoadIconStatics() {
+    std::vector<HICON> given;
+    for (std::size_t i = 0; i < m_template.controls.size(); ++i) {
+        const ControlTemplate& control = m_template.controls[i];
+        if (m_templateControls[i] != nullptr && IsIconStatic(control)) {
+            const int size = GetSystemMetricsForDpi(SM_CXICON, static_cast<UINT>(m_dpi));
+            const HICON icon = LoadIconSized(control.iconId, size);
+            SendMessageW(m_templateControls[i], STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+            given.push_back(icon);
+        }
+    }
+    for (HICON icon : m_staticIcons) {
+        DestroyIcon(icon);
+    }
+    m_staticIcons = std::move(given);
+}
+
+void DialogWindow::ReleaseDrawingObjects() {
+    for (HICON& icon : m_icons) {
+        if (icon != nullptr) {
+            DestroyIcon(icon);
+            icon = nullptr;
+        }
+    }
+    for (HICON icon : m_staticIcons) {
+        DestroyIcon(icon);
+    }
+    m_staticIcons.clear();
+    if (m_ownFont != nullptr) {
+        DeleteObject(m_ownFont);
+        m_ownFont = nullptr;
+    }
+}
+
+SIZE DialogWindow::ClientSizeFor(int dpi) const {
+    RECT client{};
+    GetClientRect(m_hwnd, &client);
+    const HFONT font = FontAtDpi(DialogFont(), m_template.font.pointSize, dpi);
+    const SIZE base = BaseUnitsOf(font);
+    DeleteObject(font);
+    const Rect size{0, 0, m_template.width, m_template.height};
+    const RECT now = TemplateRect(size, m_base);
+    if (client.right == now.right && client.bottom == now.bottom) {
+        const RECT then = TemplateRect(size, base);
+        return SIZE{then.right, then.bottom};
+    }
+    return SIZE{MulDiv(client.right, base.cx, m_base.cx),
+                MulDiv(client.bottom, base.cy, m_base.cy)};
+}
+
+void DialogWindow::ScaleControl(HWND control, std::size_t templateIndex, SIZE oldBase) {
+    RECT place{};
+    GetWindowRect(control, &place);
+    MapWindowPoints(nullptr, m_hwnd, reinterpret_cast<POINT*>(&place), 2);
+    const bool fromTemplate =
+        templateIndex < m_template.controls.size() && m_placedByProgram.count(control) == 0;
+    RECT scaled{};
+    if (fromTemplate) {
+        scaled = TemplateRect(m_template.controls[templateIndex].rect, m_base);
+    } else {
+        scaled.left = MulDiv(place.left, m_base.cx, oldBase.cx);
+        scaled.top = MulDiv(place.top, m_base.cy, oldBase.cy);
+        scaled.right = scaled.left + MulDiv(place.right - place.left, m_base.cx, oldBase.cx);
+        scaled.bottom = scaled.top + MulDiv(place.bottom - place.top, m_base.cy, oldBase.cy);
+    }
+    SetWindowPos(control, nullptr, scaled.left, scaled.top, scaled.right - scaled.left,
+                 scaled.bottom - scaled.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void DialogWindow::ScaleTo(int dpi) {
+    if (m_hwnd == nullptr || dpi == m_dpi) {
+        return;
+    }
+    const int oldDpi = m_dpi;
+    const SIZE oldBase = m_base;
+    const HFONT oldOwnFont = m_ownFont;
+    m_ownFont = FontAtDpi(DialogFont(), m_template.font.pointSize, dpi);
+    m_dpi = dpi;
+    m_base = BaseUnitsOf(m_ownFont);
+    for (HWND child = GetWindow(m_hwnd, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        const auto found = std::find(m_templateControls.begin(), m_templateControls.end(), child);
+        const auto index = static_cast<std::size_t>(found - m_templateControls.begin());
+        if (DialogWindow* page = Of(child); page != nullptr && page != this) {
+            page->ScaleTo(dpi);  // a page scales its own controls
+        } else {
+            // The font first: a combo box takes its closed height from it.
+            const auto own = m_itemFonts.find(child);
+            const HFONT font =
+                own != m_itemFonts.end() ? win32::FontHandle(*own->second, dpi) : m_ownFont;
+            SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        }
+        ScaleControl(child, index, oldBase);
+    }
+    for (const auto& [id, list] : m_lists) {
+        list->ScaleColumns(oldDpi, dpi);
+    }
+    LoadIconStatics();
+    if (oldOwnFont != nullptr) {
+        DeleteObject(oldOwnFont);
+    }
+    RedrawWindow(m_hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+bool DialogWindow::OnGetDpiScaledSize(int dpi, SIZE& size) const {
+    const SIZE client = ClientSizeFor(dpi);
+    RECT frame{0, 0, client.cx, client.cy};
+    AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongW(m_hwnd, GWL_STYLE)), FALSE,
+                             static_cast<DWORD>(GetWindowLongW(m_hwnd, GWL_EXSTYLE)),
+                             static_cast<UINT>(dpi));
+    size = SIZE{frame.right - frame.left, frame.bottom - frame.top};
+    return true;
+}
+
+void DialogWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+    // Where the system suggests, at the size the new DPI gives the client.
+    SIZE frame{};
+    const SIZE client = ClientSizeFor(dpi);
+    OnGetDpiScaledSize(dpi, frame);
+    ScaleTo(dpi);
+    SetWindowPos(m_hwnd, nullptr, suggested.left, suggested.top, frame.cx, frame.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    // A frame of another thickness than the new DPI's (Wine draws every
+    // frame at the system's DPI) would leave the client another size.
+    RECT now{};
+    GetClientRect(m_hwnd, &now);
+    if (now.right != client.cx || now.bottom != client.cy) {
+        SetWindowPos(m_hwnd, nullptr, 0, 0, frame.cx + client.cx - now.right,
+                     frame.cy + client.cy - now.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    LoadIcons();
+    NotifyInitialSize();
 }
 
 INT_PTR DialogWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -479,7 +713,8 @@ INT_PTR DialogWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         }
         case WM_INITMENUPOPUP:
-            if (HIWORD(lParam) != 0) {  // the system menu
+            if (HIWORD(lParam) != 0 && !m_child) {  // the system menu
+                PrepareSystemMenu(m_hwnd, reinterpret_cast<HMENU>(wParam));
                 Deliver(Event{Notification::InitMenu, 0, 0, 0});
             }
             return FALSE;
@@ -489,8 +724,25 @@ INT_PTR DialogWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
             return TRUE;
         case WM_DPICHANGED:
-            OnDpiChanged(*reinterpret_cast<const RECT*>(lParam));
+            OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return TRUE;
+        case WM_GETFONT:
+            // After a DPI change the template font is the window's own, made
+            // for the new DPI; before, the dialog manager answers.
+            if (m_ownFont == nullptr) {
+                return FALSE;
+            }
+            SetWindowLongPtrW(m_hwnd, DWLP_MSGRESULT, reinterpret_cast<LONG_PTR>(m_ownFont));
+            return TRUE;
+        case WM_GETDPISCALEDSIZE: {
+            SIZE size{};
+            if (m_child || !OnGetDpiScaledSize(static_cast<int>(wParam), size)) {
+                return FALSE;
+            }
+            *reinterpret_cast<SIZE*>(lParam) = size;
+            SetWindowLongPtrW(m_hwnd, DWLP_MSGRESULT, TRUE);
+            return TRUE;
+        }
         case WM_DESTROY:
             for (HWND control : m_templateControls) {
                 if (control != nullptr) {

@@ -12,6 +12,7 @@
 
 #include "app/ui/DialogTemplate.h"
 #include "app/ui/DialogUnits.h"
+#include "app/ui/Font.h"
 #include "app/ui/WindowOwner.h"
 #include "app/ui/win32/Windows.h"
 
@@ -45,14 +46,23 @@ public:
     int IdOf(HWND window) const;
     ReportList* List(int id) const;
 
+    // The density the window is drawn at: the system's when it was made,
+    // then what each WM_DPICHANGED says.
+    int Dpi() const { return m_dpi; }
     // Pixels of this window's screen for the contract's pixels (1/96 inch),
     // and back.
-    int Dpi() const;
     int ToDevice(int dips) const;
     int ToDips(int devicePixels) const;
-    // The dialog base units the dialog manager lays the template out with,
-    // in the contract's pixels.
+    // The dialog base units the template is laid out with, in the contract's
+    // pixels.
     BaseUnits Units() const;
+
+    // What a DPI change must carry over: the font the program gave a control
+    // (made again at the new DPI), a control the program placed itself
+    // (scaled, not put back where the template has it), the icon.
+    void NoteItemFont(HWND control, const Font& font);
+    void NotePlacedByProgram(HWND control) { m_placedByProgram.insert(control); }
+    void SetIcon(int iconId);
 
     void SetTimer(int id, int milliseconds);
     void KillTimer(int id);
@@ -106,7 +116,21 @@ private:
     bool OnNotify(const NMHDR& header, LRESULT& result);
     void OnContextMenu(HWND from, POINT at);
     void OpenSystemMenu(POINT at);
-    void OnDpiChanged(const RECT& suggested);
+    void OnDpiChanged(int dpi, const RECT& suggested);
+    bool OnGetDpiScaledSize(int dpi, SIZE& size) const;
+    // Makes this dialog, its controls and its pages what they would be had
+    // they been made at `dpi`: the template font and the program's fonts at
+    // that size, every control where the template puts it at the new base
+    // units (or scaled, where the program placed it), the columns and icons.
+    void ScaleTo(int dpi);
+    // The client size for `dpi`: the template's at that DPI's base units
+    // while the window has the template's size, else the present one scaled.
+    SIZE ClientSizeFor(int dpi) const;
+    void ScaleControl(HWND control, std::size_t templateIndex, SIZE oldBase);
+    void LoadIcons();
+    void LoadIconStatics();
+    HFONT DialogFont() const;
+    void ReleaseDrawingObjects();
     void OpenLink(int id);
 
     WindowOwner* m_owner;
@@ -119,6 +143,14 @@ private:
     std::map<int, std::u16string> m_linkUrls;
     std::set<int> m_timers;
     DWORD m_creationError = 0;
+    int m_dpi = 96;
+    SIZE m_base{};              // base units in device pixels at m_dpi
+    HFONT m_ownFont = nullptr;  // the template font remade for a new DPI
+    std::map<HWND, const Font*> m_itemFonts;
+    std::set<HWND> m_placedByProgram;
+    int m_iconId = 0;
+    HICON m_icons[2] = {};             // the title bar's, big and small; ours to destroy
+    std::vector<HICON> m_staticIcons;  // given to icon statics after a DPI change
     HWND m_ownerToEnable = nullptr;
     bool m_ended = false;
     int m_result = 0;

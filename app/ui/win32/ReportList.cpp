@@ -55,6 +55,13 @@ int ReportList::ColumnWidth(int column) const {
     return m_window.ToDips(ListView_GetColumnWidth(m_list, column));
 }
 
+void ReportList::ScaleColumns(int oldDpi, int newDpi) {
+    for (int column = 0; column < ColumnCount(); ++column) {
+        ListView_SetColumnWidth(m_list, column,
+                                MulDiv(ListView_GetColumnWidth(m_list, column), newDpi, oldDpi));
+    }
+}
+
 void ReportList::ApplyExtendedStyle(StyleFlags style) {
     m_extendedStyle = style;
     const DWORD shown = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT;

@@ -32,6 +32,8 @@ public:
     int ColumnWidth(int column) const;
     StyleFlags ExtendedStyle() const { return m_extendedStyle; }
     void ApplyExtendedStyle(StyleFlags style);
+    // The columns' widths for a window moved from `oldDpi` to `newDpi`.
+    void ScaleColumns(int oldDpi, int newDpi);
 
     std::vector<int> SelectedRows() const;
     // Every selected row when `row` is one of them, else `row` alone.

@@ -142,7 +142,9 @@ std::vector<std::uint16_t> BuildDialogTemplate(const DialogTemplate& dialogTempl
     words.Text(dialogTemplate.caption);
     words.Word(static_cast<std::uint16_t>(dialogTemplate.font.pointSize));
     words.Word(FW_NORMAL);
-    words.Word(0);  // italic: no; character set: the default
+    // Italic (low byte): no. Character set (high byte): DEFAULT_CHARSET, so
+    // the face is chosen for the text it shows; 0 would ask for ANSI_CHARSET.
+    words.Word(static_cast<std::uint16_t>(DEFAULT_CHARSET << 8));
     words.Text(dialogTemplate.font.face);
     for (std::size_t i = 0; i < dialogTemplate.controls.size(); ++i) {
         const ControlTemplate& control = dialogTemplate.controls[i];

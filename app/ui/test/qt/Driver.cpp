@@ -375,6 +375,10 @@ bool IsMinimized(Window window) {
     return WidgetOf(window)->isMinimized();
 }
 
+bool IsMaximized(Window window) {
+    return WidgetOf(window)->isMaximized();
+}
+
 Rect Placement(Window window) {
     return ToRect(WidgetOf(window)->geometry());
 }

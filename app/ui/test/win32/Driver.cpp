@@ -722,6 +722,10 @@ bool IsMinimized(Window window) {
     return IsIconic(HandleOf(window)) != 0;
 }
 
+bool IsMaximized(Window window) {
+    return IsZoomed(HandleOf(window)) != 0;
+}
+
 Rect Placement(Window window) {
     HWND handle = HandleOf(window);
     RECT frame{};
