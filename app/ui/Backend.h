@@ -4,6 +4,7 @@
 // real services behind the seams tests replace. Internal to the layer; the
 // contract's own headers say what each does.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,7 +26,15 @@ std::u16string PutOnClipboard(const Dialog& owner, std::u16string_view text);
 std::optional<std::u16string> ClipboardText();
 std::u16string HomeFolder();
 
-// The file sync a test put in place of the system's, or an empty function.
-const FileSync& FileSyncReplacement();
+// Writes `bytes` into a new file beside `path`, makes them durable with
+// Durable, and only then puts the new file in `path`'s place; an empty text,
+// or the reason it failed. `path` is no folder (WriteFileAtomically checked).
+std::u16string WriteBesideAndReplace(const std::u16string& path, std::string_view bytes);
+bool IsFolder(const std::u16string& path);
+
+// The durability step every backend's write goes through: the test's sync
+// when one is in place, else `systemFlush`; an empty text when the disk took
+// the bytes, else what the user reads.
+std::u16string Durable(const std::function<std::u16string()>& systemFlush);
 
 }  // namespace ui::backend

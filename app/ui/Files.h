@@ -14,10 +14,10 @@ namespace ui {
 std::u16string WriteFileAtomically(const std::u16string& path, std::string_view bytes);
 
 // The step that makes the written bytes durable before the new file takes
-// the old one's place (fsync on Linux, FlushFileBuffers on Windows). A test
-// puts its own in place to have the disk refuse: it returns the reason the
-// disk gives, or an empty text when the disk took the bytes. An empty
-// function restores the system's own.
+// the old one's place: the system's own flush to the disk. A test puts its
+// own in place to have the disk refuse: it returns the reason the disk gives,
+// or an empty text when the disk took the bytes. An empty function restores
+// the system's own.
 using FileSync = std::function<std::u16string()>;
 void SetFileSync(FileSync sync);
 

@@ -66,6 +66,7 @@ add_executable(win32_backend_tests
     ${PROJECT_SOURCE_DIR}/app/CTickwrightApp.cpp
     ui/win32/ClipboardTest.cpp
     ui/win32/DpiChangeTest.cpp
+    ui/win32/ExportTest.cpp
     ui/win32/ModalTest.cpp
     ui/win32/ReportListTest.cpp
     ui/win32/SortedListTest.cpp

@@ -18,21 +18,16 @@ std::u16string SystemReason(int error) {
     return QString::fromLocal8Bit(std::strerror(error)).toStdU16String();
 }
 
-std::u16string SyncToDisk(int descriptor) {
-    const FileSync& replacement = backend::FileSyncReplacement();
-    if (replacement) {
-        return replacement();
-    }
-    return ::fsync(descriptor) == 0 ? std::u16string() : SystemReason(errno);
-}
-
 }  // namespace
 
-std::u16string WriteFileAtomically(const std::u16string& path, std::string_view bytes) {
+namespace backend {
+
+bool IsFolder(const std::u16string& path) {
+    return QFileInfo(ToQString(path)).isDir();
+}
+
+std::u16string WriteBesideAndReplace(const std::u16string& path, std::string_view bytes) {
     const QString name = ToQString(path);
-    if (QFileInfo(name).isDir()) {
-        return u"已有同名的文件夹。";
-    }
     // Unbuffered, and written until every byte is taken: Qt's buffered
     // write reports a file cut short by a full disk as a success.
     QSaveFile file(name);
@@ -51,14 +46,19 @@ std::u16string WriteFileAtomically(const std::u16string& path, std::string_view 
     }
     // commit() syncs too but ignores whether the disk took the data; a
     // refusal must cancel, not replace the old file with a damaged one.
-    if (const std::u16string refused = SyncToDisk(file.handle()); !refused.empty()) {
+    const int descriptor = file.handle();
+    const std::u16string refused = Durable(
+        [descriptor] { return ::fsync(descriptor) == 0 ? std::u16string() : SystemReason(errno); });
+    if (!refused.empty()) {
         file.cancelWriting();
-        return u"磁盘未能保存写入的数据: " + refused;
+        return refused;
     }
     if (!file.commit()) {
         return file.errorString().toStdU16String();
     }
     return {};
 }
+
+}  // namespace backend
 
 }  // namespace ui

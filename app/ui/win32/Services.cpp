@@ -1,5 +1,5 @@
 // The real services of the Win32 backend: the message box, the save dialog,
-// opening an address, the Documents folder, and the all-or-nothing write.
+// opening an address and the Documents folder.
 #include <algorithm>
 
 #include "app/ui/Backend.h"
@@ -49,33 +49,6 @@ std::wstring WideOf(std::u16string_view text) {
     return std::wstring(text.begin(), text.end());
 }
 
-// The handle of a file being written, closed when it goes.
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE handle) : m_handle(handle) {}
-    ~FileHandle() { Close(); }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    bool Valid() const { return m_handle != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return m_handle; }
-    bool Close() {
-        const bool closed = !Valid() || CloseHandle(m_handle) != 0;
-        m_handle = INVALID_HANDLE_VALUE;
-        return closed;
-    }
-
-private:
-    HANDLE m_handle;
-};
-
-// Makes the written bytes durable: a test's own step when it put one in.
-std::u16string Flush(HANDLE file) {
-    if (const FileSync& replacement = backend::FileSyncReplacement()) {
-        return replacement();
-    }
-    return FlushFileBuffers(file) != 0 ? std::u16string() : win32::SystemMessage(GetLastError());
-}
-
 }  // namespace
 
 namespace backend {
@@ -115,7 +88,10 @@ std::u16string GetSaveFileName(const SaveFileRequest& request) {
     dialog->SetDefaultExtension(WideOf(request.defaultSuffix).c_str());
     FILEOPENDIALOGOPTIONS options = 0;
     dialog->GetOptions(&options);
-    dialog->SetOptions(options | FOS_OVERWRITEPROMPT | FOS_FORCEFILESYSTEM | FOS_PATHMUSTEXIST);
+    // A read-only file is refused in the dialog, where the user can still
+    // choose another, not after it closed.
+    dialog->SetOptions(options | FOS_OVERWRITEPROMPT | FOS_FORCEFILESYSTEM | FOS_PATHMUSTEXIST |
+                       FOS_NOREADONLYRETURN);
     const std::wstring path = WideOf(request.defaultPath);
     const std::size_t slash = path.find_last_of(L"\\/");
     if (slash != std::wstring::npos) {
@@ -161,57 +137,5 @@ std::u16string HomeFolder() {
 }
 
 }  // namespace backend
-
-std::u16string WriteFileAtomically(const std::u16string& path, std::string_view bytes) {
-    const DWORD attributes = GetFileAttributesW(win32::Wide(path));
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        return u"已有同名的文件夹。";
-    }
-    // A new file beside the target, which takes the target's place only once
-    // every byte is written and on the disk.
-    const std::wstring target = WideOf(path);
-    const std::size_t slash = target.find_last_of(L"\\/");
-    const std::wstring folder = slash == std::wstring::npos ? L"." : target.substr(0, slash);
-    wchar_t temporary[MAX_PATH + 1] = {};
-    if (GetTempFileNameW(folder.c_str(), L"twr", 0, temporary) == 0) {
-        return win32::SystemMessage(GetLastError());
-    }
-    const auto fail = [&](const std::u16string& reason) {
-        DeleteFileW(temporary);
-        return reason;
-    };
-    FileHandle file(CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid()) {
-        return fail(win32::SystemMessage(GetLastError()));
-    }
-    for (std::size_t written = 0; written < bytes.size();) {
-        DWORD count = 0;
-        const auto chunk =
-            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - written, 1 << 20));
-        if (!WriteFile(file.Get(), bytes.data() + written, chunk, &count, nullptr) || count == 0) {
-            const DWORD error = GetLastError();
-            file.Close();
-            return fail(win32::SystemMessage(error));
-        }
-        written += count;
-    }
-    if (const std::u16string refused = Flush(file.Get()); !refused.empty()) {
-        file.Close();
-        return fail(u"磁盘未能保存写入的数据: " + refused);
-    }
-    if (!file.Close()) {
-        return fail(win32::SystemMessage(GetLastError()));
-    }
-    const bool exists = GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES;
-    const BOOL replaced = exists ? ReplaceFileW(target.c_str(), temporary, nullptr,
-                                                REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
-                                 : MoveFileExW(temporary, target.c_str(),
-                                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (!replaced) {
-        return fail(win32::SystemMessage(GetLastError()));
-    }
-    return {};
-}
 
 }  // namespace ui
