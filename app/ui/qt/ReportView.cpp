@@ -100,6 +100,7 @@ void ReportView::keyPressEvent(QKeyEvent* event) {
     const bool menuKey = event->key() == Qt::Key_Menu && event->modifiers() == Qt::NoModifier;
     const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
     if ((menuKey || shiftF10) && currentIndex().isValid()) {
+        scrollTo(currentIndex());  // the menu opens by the row it acts on, in view
         const QPoint at = visualRect(currentIndex()).center();
         QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, viewport()->mapToGlobal(at));
         contextMenuEvent(&menu);

@@ -13,17 +13,20 @@ namespace {
 constexpr CLSID kAccPropServices = {
     0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
 
-// The service, made when first asked (COM is up by then) and kept.
+IAccPropServices* g_service = nullptr;
+bool g_asked = false;
+
+// The service, made when first asked (COM is up by then) and kept until
+// ReleaseAccessibilityService.
 IAccPropServices* Service() {
-    static IAccPropServices* service = [] {
-        IAccPropServices* made = nullptr;
+    if (!g_asked) {
+        g_asked = true;
         if (FAILED(CoCreateInstance(kAccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                    IID_IAccPropServices, reinterpret_cast<void**>(&made)))) {
-            return static_cast<IAccPropServices*>(nullptr);
+                                    IID_IAccPropServices, reinterpret_cast<void**>(&g_service)))) {
+            g_service = nullptr;
         }
-        return made;
-    }();
-    return service;
+    }
+    return g_service;
 }
 
 }  // namespace
@@ -52,6 +55,14 @@ void ClearAccessibleProperties(HWND control) {
         service->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, properties,
                                 2);
     }
+}
+
+void ReleaseAccessibilityService() {
+    if (g_service != nullptr) {
+        g_service->Release();
+        g_service = nullptr;
+    }
+    g_asked = false;
 }
 
 }  // namespace ui::win32

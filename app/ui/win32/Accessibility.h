@@ -17,5 +17,7 @@ void SetAccessibleName(HWND control, const std::u16string& name);
 void SetAccessibleRole(HWND control, long role);
 // Before the control goes: the annotations are the service's to forget.
 void ClearAccessibleProperties(HWND control);
+// Lets the service go, before COM itself does.
+void ReleaseAccessibilityService();
 
 }  // namespace ui::win32

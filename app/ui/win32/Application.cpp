@@ -2,11 +2,17 @@
 
 #include <string>
 
+#include "app/ui/win32/Accessibility.h"
 #include "app/ui/win32/Text.h"
 
 namespace ui {
 
 namespace {
+
+// The name packaging/windows/installer.nsi looks for.
+constexpr wchar_t kRunningMutex[] = L"Local\\Tickwright.Running";
+bool g_comStarted = false;
+HANDLE g_running = nullptr;
 
 std::wstring FromUtf8(std::string_view text) {
     const int length =
@@ -53,14 +59,26 @@ bool WriteTo(HANDLE handle, const std::wstring& text) {
 
 Application::Application(int&, char**, const ApplicationInfo&) {
     // The save dialog and the accessibility annotations are COM objects of
-    // this, the user-interface thread.
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    // this, the user-interface thread. Without COM the program still runs,
+    // without them; and only a call that succeeded (S_FALSE too) is undone.
+    g_comStarted =
+        SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
     // The manifest asks for it; a program started without one gets it too.
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    // Held while the program runs, for its installer and uninstaller to find.
+    g_running = CreateMutexW(nullptr, FALSE, kRunningMutex);
 }
 
 Application::~Application() {
-    CoUninitialize();
+    if (g_running != nullptr) {
+        CloseHandle(g_running);
+        g_running = nullptr;
+    }
+    win32::ReleaseAccessibilityService();  // a COM object, released while COM is up
+    if (g_comStarted) {
+        CoUninitialize();
+        g_comStarted = false;
+    }
 }
 
 void InitializeUi() {

@@ -468,6 +468,9 @@ void DialogWindow::OnContextMenu(HWND from, POINT at) {
     if (ReportList* list = List(id)) {
         const int row = keyboard ? list->FocusedRow() : list->RowAt(at);
         if (row >= 0) {
+            if (keyboard) {
+                list->ShowRow(row);  // the menu opens by the row it acts on, in view
+            }
             m_menuPoint = keyboard ? list->RowPoint(row) : at;
             if (m_owner != nullptr &&
                 m_owner->Deliver(Event{Notification::RightClicked, id, row, list->ColumnAt(at)})) {

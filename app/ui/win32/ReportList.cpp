@@ -114,6 +114,10 @@ POINT ReportList::RowPoint(int row) const {
     return middle;
 }
 
+void ReportList::ShowRow(int row) {
+    ListView_EnsureVisible(m_list, row, FALSE);
+}
+
 std::u16string ReportList::ShownText(int row, int column) const {
     if (m_model == nullptr || row < 0 || row >= RowCount()) {
         return {};

@@ -45,6 +45,8 @@ public:
     int ColumnAt(POINT screen) const;
     // The middle of a row's first cell, on the screen.
     POINT RowPoint(int row) const;
+    // Scrolls the list until `row` is in view.
+    void ShowRow(int row);
 
     // The list's notifications; true when answered, with the answer.
     bool OnNotify(const NMHDR& header, LRESULT& result);

@@ -37,5 +37,34 @@ TEST_F(Win32ReportList, ACellsTextOutlivesTheNextTwoCellsAskedFor) {
     EXPECT_EQ(std::wstring(first), L"1700000000");
 }
 
+// The menu key opens the row menu by the focused row, which the list first
+// brings into view, wherever the list had been scrolled to.
+TEST_F(Win32ReportList, TheMenuKeyBringsTheFocusedRowIntoViewFirst) {
+    for (int i = 0; i < 200; ++i) {
+        m_main.AddHistoryRecord(12, u"0", 20, u"1970-01-01 08:00:00");
+    }
+    const HWND list = GetDlgItem(static_cast<HWND>(Main().Native()), kList);
+    constexpr int kRow = 150;
+    m_main.SetFocusTo(kList);
+    ui::test::SelectRows(Main(), kList, {kRow}, kRow);
+    ListView_EnsureVisible(list, 0, FALSE);
+    const auto inView = [list](int row) {
+        const int top = ListView_GetTopIndex(list);
+        return row >= top && row < top + ListView_GetCountPerPage(list);
+    };
+    ASSERT_FALSE(inView(kRow));
+    RECT menu{};
+    EXPECT_TRUE(ui::test::WithMenu([] { ui::test::PressKey(ui::test::Key::Menu); },
+                                   [&](ui::test::Window opened) {
+                                       GetWindowRect(static_cast<HWND>(opened.Native()), &menu);
+                                       ui::test::DismissMenu(opened);
+                                   }));
+    EXPECT_TRUE(inView(kRow));
+    RECT row{};
+    ListView_GetItemRect(list, kRow, &row, LVIR_BOUNDS);
+    MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&row), 2);
+    EXPECT_TRUE(menu.top >= row.top - 1 && menu.top <= row.bottom) << "the menu by the row";
+}
+
 }  // namespace
 }  // namespace tickwright
