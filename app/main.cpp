@@ -50,7 +50,7 @@ int ui::ProgramMain(int argc, char** argv) {
             break;
     }
     const ui::Application application(
-        argc, argv, {u"Tickwright", TICKWRIGHT_VERSION, u"io.github.tickwright.Tickwright"});
+        {u"Tickwright", TICKWRIGHT_VERSION, u"io.github.tickwright.Tickwright"});
     // The present moment from the system's most precise clock.
     tickwright::SetClockTicksSource(&ui::SystemClockTicks);
     res::RegisterResources();

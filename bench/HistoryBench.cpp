@@ -54,7 +54,7 @@ long MinorFaults() {
 class ShownHistory {
 public:
     ShownHistory() {
-        m_dialog.CreateModeless();
+        ui::test::ShowModeless(m_dialog);
         m_dialog.ReportSetModel(kList, &m_history);
         SetUpHistoryColumns(m_dialog, kList, m_dialog.GetItemClientRect(kList).width);
         ui::test::RunPendingEvents();
@@ -216,7 +216,7 @@ BENCHMARK(BM_RepaintLongAgainstShortRows)->Unit(benchmark::kMillisecond)->Iterat
 
 int main(int argc, char** argv) {
     ui::test::PrepareEnvironment();
-    const ui::Application application(argc, argv, {});
+    const ui::Application application({});
     ui::InitializeUi();
     res::RegisterResources();
     benchmark::Initialize(&argc, argv);

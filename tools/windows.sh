@@ -80,6 +80,15 @@ makensis -V2 -DVERSION="$version" -DSOURCE="$PWD/$stage" -DICON="$PWD/$out/relea
     -DOUTFILE="$PWD/$pkg/tickwright-$version-win64-setup.exe" packaging/windows/installer.nsi
 (cd "$pkg" && sha256sum "tickwright-$version-win64.zip" "tickwright-$version-win64-setup.exe" >SHA256SUMS)
 ls -l "$pkg"
+# For the packages' test alone: an installer of an earlier version, to
+# upgrade from (the same files, an older version named in them).
+older=0.9.0.0
+rm -rf "$out/pkg-test"
+mkdir -p "$out/pkg-test"
+cp -r "$stage" "$out/pkg-test/stage"
+sed "s/@VERSION@/$older/; s/\$/\r/" packaging/windows/README.txt >"$out/pkg-test/stage/README.txt"
+makensis -V2 -DVERSION="$older" -DSOURCE="$PWD/$out/pkg-test/stage" -DICON="$PWD/$out/release/tickwright.ico" \
+    -DOUTFILE="$PWD/$out/pkg-test/tickwright-$older-win64-setup.exe" packaging/windows/installer.nsi
 
 echo "== Windows: test build"
 cmake -S . -B "$out/test" "${toolchain[@]}" -DCMAKE_BUILD_TYPE=Debug

@@ -6,7 +6,7 @@
 // Start-up reaches the window system only through these.
 //
 //   int ui::ProgramMain(int argc, char** argv) {     // called by the backend's
-//       ui::Application application(argc, argv, {...});  // entry point
+//       ui::Application application({...});            // entry point
 //       res::RegisterResources();
 //       ui::InitializeUi();
 //       ...                                          // dialogs, run modally
@@ -32,11 +32,11 @@ struct ApplicationInfo {
 
 // Sets the window system up (the application object, its main thread's
 // message handling) and tears it down again. One at a time, on the thread
-// that runs every dialog; `argc` and `argv` must outlive it, and the window
-// system may take its own options out of them.
+// that runs every dialog. The window system reads its own options from the
+// program's arguments, which the backend's entry point kept for it.
 class Application {
 public:
-    Application(int& argc, char** argv, const ApplicationInfo& info);
+    explicit Application(const ApplicationInfo& info);
     ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -52,9 +52,8 @@ void SetRegistryKey(std::u16string_view key);
 // The folder of the running executable.
 std::u16string ExecutableDirectory();
 
-// The desktop's data folders, most important first (on Linux the XDG ones:
-// $XDG_DATA_HOME, then $XDG_DATA_DIRS); none where the desktop has no such
-// list.
+// The folders where the desktop keeps programs' shared data, most important
+// first; none where the desktop has no such list.
 std::vector<std::u16string> DataDirectories();
 
 // The present moment from the system's most precise clock, as 100-ns ticks

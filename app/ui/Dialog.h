@@ -43,9 +43,6 @@ public:
     // template says WS_VISIBLE, and runs OnInitDialog. False without a parent
     // or template.
     bool Create();
-    // Builds a top-level window and shows it without a modal loop, for
-    // screenshots and previews.
-    bool CreateModeless();
     void EndDialog(int result);
 
     int TemplateId() const { return m_templateId; }
@@ -159,9 +156,6 @@ public:
     // this for the commands they do not handle.
     void DefaultSysCommand(int command) override;
 
-    // Layer internals: the backend's window, for the backend and its test
-    // driver only.
-    DialogWindow* Window() const { return m_window.get(); }
     bool Deliver(const Event& event) override;
     void WindowDestroyed() override;
     const Dialog* AsDialog() const override { return this; }
@@ -170,6 +164,9 @@ protected:
     virtual bool DispatchEvent(const Event&) { return false; }
 
 private:
+    friend class DialogAccess;
+    // A top-level window shown without a modal loop (DialogAccess).
+    bool CreateModeless();
     bool Build(bool child);
     // What building a window does alike on every backend: the owner a
     // top-level window gets (the dialog's parent, else the main window), and

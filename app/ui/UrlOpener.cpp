@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/ui/Backend.h"
+#include "app/ui/MessageBoxes.h"
 
 namespace ui {
 
@@ -110,6 +111,18 @@ std::optional<std::u16string> MissingLocalPage(std::u16string_view url) {
         return std::nullopt;
     }
     return file;
+}
+
+void OpenLink(const Dialog* owner, const std::u16string& url) {
+    if (url.empty()) {
+        return;
+    }
+    if (const std::optional<std::u16string> missing = MissingLocalPage(url)) {
+        ShowMessageBox({owner, std::u16string(kMissingPageText) + *missing, u"错误",
+                        MB_OK | MB_ICONEXCLAMATION});
+        return;
+    }
+    OpenUrl(url);
 }
 
 }  // namespace ui

@@ -11,6 +11,8 @@
 
 namespace ui {
 
+class Dialog;
+
 void OpenUrl(const std::u16string& url);
 
 // Replaces the desktop's URL handler; an empty opener restores it.
@@ -29,8 +31,12 @@ std::optional<std::u16string> LocalFileOf(std::u16string_view url);
 // What a link says when its local page is not there, followed by the path.
 inline constexpr std::u16string_view kMissingPageText = u"找不到要打开的页面:\n";
 
-// Whether a link to `url` would open a local page that is not there; then
-// the link says so (naming the file) instead of opening a broken page.
+// Whether a link to `url` would open a local page that is not there.
 std::optional<std::u16string> MissingLocalPage(std::u16string_view url);
+
+// What a link control of `owner`'s does when clicked: opens `url`, or, when
+// it names a local page that is not there, says so in a message box (naming
+// the file) instead of opening the browser's "file not found".
+void OpenLink(const Dialog* owner, const std::u16string& url);
 
 }  // namespace ui

@@ -107,7 +107,7 @@ TEST(IntroPage, ALinkToAMissingPageSaysSoAndOpensNothing) {
     ui::SetUrlOpener([&](const std::u16string& url) { opened.push_back(url); });
     ui::test::MessageBoxRecorder boxes;
     ui::Dialog about(res::IDD_ABOUTBOX);
-    ASSERT_TRUE(about.CreateModeless());
+    ASSERT_TRUE(ui::test::ShowModeless(about));
     ui::test::Click(ui::test::WindowOf(about), res::IDC_ABOUT_LINK);
     ASSERT_EQ(opened.size(), 1u) << "the page of this build tree is there";
     const std::optional<std::u16string> page = ui::LocalFileOf(opened[0]);
@@ -124,7 +124,7 @@ TEST(IntroPage, ALinkToAMissingPageSaysSoAndOpensNothing) {
     }
     ui::RegisterTemplate(dialogTemplate);
     ui::Dialog broken(kMissingPageBox);
-    ASSERT_TRUE(broken.CreateModeless());
+    ASSERT_TRUE(ui::test::ShowModeless(broken));
     ui::test::Click(ui::test::WindowOf(broken), res::IDC_ABOUT_LINK);
     ui::SetUrlOpener({});
     EXPECT_EQ(opened.size(), 1u) << "nothing more was opened";

@@ -99,7 +99,7 @@ TEST(PrecisionSelector, OnlyTheFirstItemMeansMilliseconds) {
 class HistoryView : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(m_dialog.CreateModeless());
+        ASSERT_TRUE(ui::test::ShowModeless(m_dialog));
         m_dialog.ReportSetModel(kList, &m_history);
     }
     void TearDown() override { m_dialog.ReportSetModel(kList, nullptr); }

@@ -79,7 +79,7 @@ TEST(MainDialogStartUp, RunsInOrderAndTheClearComesAfterEveryStartUpConversion) 
     testsupport::FixedClock clock;
     CTickwrightDlg main;
     ui::SetMainWindow(&main);
-    ASSERT_TRUE(main.CreateModeless());
+    ASSERT_TRUE(ui::test::ShowModeless(main));
 
     // The pages initialised while milliseconds were already selected.
     EXPECT_EQ(main.SimplePage().GetItemText(res::IDC_SIMPLE_TIMESTAMP), u"1700000000123");

@@ -52,7 +52,7 @@ class Session {
 public:
     explicit Session(std::uint64_t seed) : m_random(seed) {
         ui::SetMainWindow(&m_main);
-        m_ok = m_main.CreateModeless();
+        m_ok = ui::test::ShowModeless(m_main);
         ui::test::Activate(ui::test::WindowOf(m_main));
         m_ok = m_ok && ui::test::WaitUntil([&] {
                    return !m_main.IsTimerRunning(CTickwrightDlg::kStartupTimer) &&

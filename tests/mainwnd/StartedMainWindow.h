@@ -18,7 +18,7 @@ protected:
 
     void SetUp() override {
         ui::SetMainWindow(&m_main);
-        ASSERT_TRUE(m_main.CreateModeless());
+        ASSERT_TRUE(ui::test::ShowModeless(m_main));
         ui::test::Activate(Main());
         ASSERT_TRUE(ui::test::WaitUntil([&] {
             return !m_main.IsTimerRunning(tickwright::CTickwrightDlg::kStartupTimer) &&

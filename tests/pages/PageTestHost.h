@@ -32,7 +32,7 @@ namespace testsupport {
 
 class PageTestHost : public ui::Dialog, public tickwright::PageHost {
 public:
-    PageTestHost() : Dialog(res::IDD_TICKWRIGHT_DIALOG) { CreateModeless(); }
+    PageTestHost() : Dialog(res::IDD_TICKWRIGHT_DIALOG) { ui::test::ShowModeless(*this); }
 
     tickwright::Precision GetPrecision() const override {
         ++precisionReads;

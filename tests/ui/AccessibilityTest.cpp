@@ -43,7 +43,7 @@ TEST(Accessibility, EveryControlHasTheRoleOfItsKindAndAName) {
     for (const int templateId : {res::IDD_ABOUTBOX, res::IDD_TICKWRIGHT_DIALOG, res::IDD_SIMPLE,
                                  res::IDD_ADVANCE, res::IDD_LIST_DETAIL}) {
         ui::Dialog dialog(templateId);
-        ASSERT_TRUE(dialog.CreateModeless());
+        ASSERT_TRUE(ui::test::ShowModeless(dialog));
         const ui::test::Window window = ui::test::WindowOf(dialog);
         const ui::DialogTemplate& dialogTemplate = *ui::FindTemplate(templateId);
         const std::vector<ui::test::ControlInfo> controls = ui::test::Controls(window);
@@ -90,7 +90,7 @@ TEST(Accessibility, FieldsAndSelectorsAreNamedByTheirLabelAndSide) {
     };
     for (const Case& c : cases) {
         ui::Dialog dialog(c.templateId);
-        ASSERT_TRUE(dialog.CreateModeless());
+        ASSERT_TRUE(ui::test::ShowModeless(dialog));
         EXPECT_EQ(ui::test::AccessibleOf(ui::test::WindowOf(dialog), c.id).name, c.name) << c.id;
     }
 }

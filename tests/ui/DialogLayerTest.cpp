@@ -101,7 +101,7 @@ struct ParentWithChild {
     KeyLoggingDialog child{kTestChild, &parent, "child", log};
 
     bool Open() {
-        if (!parent.CreateModeless() || !child.Create()) {
+        if (!ui::test::ShowModeless(parent) || !child.Create()) {
             return false;
         }
         child.ShowWindow(true);
@@ -159,7 +159,7 @@ TEST_F(DialogLayer, ControlsArePlacedFromDialogUnits) {
     };
     for (const Case& c : cases) {
         ui::Dialog dialog(c.templateId);
-        ASSERT_TRUE(dialog.CreateModeless());
+        ASSERT_TRUE(ui::test::ShowModeless(dialog));
         const Window window = ui::test::WindowOf(dialog);
         const ui::DialogTemplate& dialogTemplate = *ui::FindTemplate(c.templateId);
         const ui::Rect client = ui::test::ClientRect(window);
@@ -181,7 +181,7 @@ TEST_F(DialogLayer, ControlsArePlacedFromDialogUnits) {
 
 TEST_F(DialogLayer, AutomaticRadioButtonsOfOneGroupExcludeEachOther) {
     ui::Dialog page(res::IDD_ADVANCE);
-    ASSERT_TRUE(page.CreateModeless());
+    ASSERT_TRUE(ui::test::ShowModeless(page));
     const Window window = ui::test::WindowOf(page);
 
     EXPECT_FALSE(page.GetCheck(res::IDC_SOURCE_TIMESTAMP));
@@ -203,7 +203,7 @@ TEST_F(DialogLayer, AutomaticRadioButtonsOfOneGroupExcludeEachOther) {
 
 TEST_F(DialogLayer, SortedListsInsertInOrderAndUnsortedOnesAppend) {
     ui::Dialog main(res::IDD_TICKWRIGHT_DIALOG);
-    ASSERT_TRUE(main.CreateModeless());
+    ASSERT_TRUE(ui::test::ShowModeless(main));
     // The template adds "秒(s)" first; the sorted list shows "毫秒(ms)" first.
     ASSERT_EQ(main.ComboGetCount(res::IDC_PRECISION), 2);
     EXPECT_EQ(main.ComboGetItemText(res::IDC_PRECISION, 0), u"毫秒(ms)");
@@ -213,7 +213,7 @@ TEST_F(DialogLayer, SortedListsInsertInOrderAndUnsortedOnesAppend) {
         << "sorted insert reports its index";
 
     ui::Dialog page(res::IDD_SIMPLE);
-    ASSERT_TRUE(page.CreateModeless());
+    ASSERT_TRUE(ui::test::ShowModeless(page));
     EXPECT_EQ(page.ComboAddString(res::IDC_SIMPLE_ZONE, u"b"), 0);
     EXPECT_EQ(page.ComboAddString(res::IDC_SIMPLE_ZONE, u"a"), 1);
     page.ComboSetCurSel(res::IDC_SIMPLE_ZONE, 1);
@@ -226,7 +226,7 @@ TEST_F(DialogLayer, SortedListsInsertInOrderAndUnsortedOnesAppend) {
 
 TEST_F(DialogLayer, ReadOnlyEditsRefuseTypingButTakeTextFromTheProgram) {
     ui::Dialog page(res::IDD_ADVANCE);
-    ASSERT_TRUE(page.CreateModeless());
+    ASSERT_TRUE(ui::test::ShowModeless(page));
     const Window window = ui::test::WindowOf(page);
     ASSERT_TRUE(page.IsReadOnly(res::IDC_OUTPUT_TIMESTAMP));
     ASSERT_FALSE(page.IsReadOnly(res::IDC_INPUT_TIMESTAMP));
@@ -246,7 +246,7 @@ TEST_F(DialogLayer, ReadOnlyEditsRefuseTypingButTakeTextFromTheProgram) {
 
 TEST_F(DialogLayer, TextIsReadUpToTheFirstNul) {
     ui::Dialog page(res::IDD_SIMPLE);
-    ASSERT_TRUE(page.CreateModeless());
+    ASSERT_TRUE(ui::test::ShowModeless(page));
     page.SetItemText(res::IDC_SIMPLE_TIMESTAMP, std::u16string(u"12\0"
                                                                u"34",
                                                                5));
@@ -297,7 +297,7 @@ TEST_F(DialogLayer, EscapeNeverClosesOrHidesAChildPage) {
 
 TEST_F(DialogLayer, TimersFireUntilKilled) {
     TimerDialog dialog;
-    ASSERT_TRUE(dialog.CreateModeless());
+    ASSERT_TRUE(ui::test::ShowModeless(dialog));
     dialog.SetTimer(7, 10);
     dialog.SetTimer(8, 10);
     ASSERT_TRUE(
@@ -334,7 +334,7 @@ TEST_F(DialogLayer, ModalDialogResultForEnterEscapeAndTheCloseBox) {
 TEST_F(DialogLayer, MessageBoxesGoThroughTheSeam) {
     ui::test::MessageBoxRecorder recorder;
     ui::Dialog page(res::IDD_SIMPLE);
-    ASSERT_TRUE(page.CreateModeless());
+    ASSERT_TRUE(ui::test::ShowModeless(page));
     EXPECT_EQ(page.MessageBox(u"请输入正确的日期!\n例:1985-01-01", u"错误",
                               ui::MB_OK | ui::MB_ICONEXCLAMATION),
               ui::IDOK);
@@ -347,7 +347,7 @@ TEST_F(DialogLayer, MessageBoxesGoThroughTheSeam) {
 
 TEST_F(DialogLayer, AnAppendedWindowMenuItemArrivesAsASystemCommand) {
     SysCommandDialog dialog;
-    ASSERT_TRUE(dialog.CreateModeless());
+    ASSERT_TRUE(ui::test::ShowModeless(dialog));
     const Window window = ui::test::WindowOf(dialog);
     ui::test::Activate(window);
     dialog.AppendWindowMenuSeparator();
@@ -393,7 +393,7 @@ TEST_F(DialogLayer, TheWindowMenuOffersTheStandardCommandsTheStyleAllows) {
     for (const int templateId :
          {res::IDD_TICKWRIGHT_DIALOG, res::IDD_ABOUTBOX, res::IDD_LIST_DETAIL, kTestParent}) {
         ui::Dialog dialog(templateId);
-        ASSERT_TRUE(dialog.CreateModeless());
+        ASSERT_TRUE(ui::test::ShowModeless(dialog));
         const Window window = ui::test::WindowOf(dialog);
         const ui::StyleFlags style = ui::FindTemplate(templateId)->style;
         const auto has = [style](ui::StyleFlags flag) { return (style & flag) == flag; };
@@ -424,7 +424,7 @@ TEST_F(DialogLayer, TheWindowMenuOffersTheStandardCommandsTheStyleAllows) {
 
 TEST_F(DialogLayer, AltSpaceAndARightClickOpenTheWindowMenu) {
     ui::Dialog dialog(kTestParent);
-    ASSERT_TRUE(dialog.CreateModeless());
+    ASSERT_TRUE(ui::test::ShowModeless(dialog));
     const Window window = ui::test::WindowOf(dialog);
     ui::test::Activate(window);
     dialog.SetFocusTo(kParentEdit);
@@ -449,7 +449,7 @@ TEST_F(DialogLayer, LinksOpenTheirAddressThroughTheDesktop) {
     std::vector<std::u16string> opened;
     ui::SetUrlOpener([&](const std::u16string& url) { opened.push_back(url); });
     ui::Dialog main(res::IDD_TICKWRIGHT_DIALOG);
-    ASSERT_TRUE(main.CreateModeless());
+    ASSERT_TRUE(ui::test::ShowModeless(main));
     ui::test::Click(ui::test::WindowOf(main), res::IDC_INTRO_LINK);
     ui::SetUrlOpener({});
     ASSERT_EQ(opened.size(), 1u);

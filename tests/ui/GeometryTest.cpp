@@ -170,7 +170,7 @@ TEST(Geometry, MainWindowInBothModesAtTheTemplateSizeAndResized) {
     testsupport::FixedClock clock;
     CTickwrightDlg main;
     ui::SetMainWindow(&main);
-    ASSERT_TRUE(main.CreateModeless());
+    ASSERT_TRUE(ui::test::ShowModeless(main));
     const Window window = ui::test::WindowOf(main);
     ASSERT_TRUE(ui::test::WaitUntil([&] { return main.HistoryRowCount() == 0; }));
     main.AddHistoryRecord(20, u"1985-01-01 15:25:35.001", 12, u"473412335001");
@@ -190,13 +190,13 @@ TEST(Geometry, MainWindowInBothModesAtTheTemplateSizeAndResized) {
 
 TEST(Geometry, AboutBoxDetailDialogAndErrorBox) {
     CAboutDlg about;
-    ASSERT_TRUE(about.CreateModeless());
+    ASSERT_TRUE(ui::test::ShowModeless(about));
     ExpectDialogSound(about, At("About box"));
 
     DlgListDetail detail;
     detail.m_inputZone = u"UTC_UNKNOWN";
     detail.m_input = u"1985-01-01 15:25:35.001";
-    ASSERT_TRUE(detail.CreateModeless());
+    ASSERT_TRUE(ui::test::ShowModeless(detail));
     ExpectDialogSound(detail, At("detail dialog"));
 
     EXPECT_TRUE(ui::test::WithModal(

@@ -9,7 +9,7 @@
 
 int main(int argc, char** argv) {
     ui::test::PrepareEnvironment();
-    const ui::Application application(argc, argv, {});
+    const ui::Application application({});
     ui::InitializeUi();
     res::RegisterResources();
     ::testing::InitGoogleTest(&argc, argv);

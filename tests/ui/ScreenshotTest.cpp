@@ -25,7 +25,7 @@ TEST(Screenshots, EveryTemplateRendersAtItsSize) {
     };
     for (const Case& c : cases) {
         ui::Dialog dialog(c.templateId);
-        ASSERT_TRUE(dialog.CreateModeless()) << c.name;
+        ASSERT_TRUE(ui::test::ShowModeless(dialog)) << c.name;
         const ui::test::Window window = ui::test::WindowOf(dialog);
         const ui::DialogTemplate& dialogTemplate = *ui::FindTemplate(c.templateId);
         const ui::Rect size = ui::test::DialogUnitsInWindow(

@@ -109,7 +109,9 @@ tickwright_wine_test(e2e.CommandLineAnswersTheConsole e2e
 # there is nothing.
 tickwright_wine_test(e2e.PackagesInstallAndUninstall e2e
     ${CMAKE_CURRENT_SOURCE_DIR}/e2e/win32/CheckPackages.sh
-    ${PROJECT_SOURCE_DIR}/build/windows/pkg ${PROJECT_VERSION})
+    ${PROJECT_SOURCE_DIR}/build/windows/pkg ${PROJECT_VERSION}
+    ${PROJECT_SOURCE_DIR}/build/windows/pkg-test/tickwright-0.9.0.0-win64-setup.exe
+    $<TARGET_FILE:drive_from_outside>)
 set_tests_properties(e2e.PackagesInstallAndUninstall PROPERTIES SKIP_RETURN_CODE 77)
 
 # The executables read as files: this build's, and the release tools/windows.sh

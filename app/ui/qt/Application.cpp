@@ -15,6 +15,7 @@
 #include "app/ui/qt/Fonts.h"
 #include "app/ui/qt/KeyRouter.h"
 #include "app/ui/qt/LinkButton.h"
+#include "app/ui/qt/ProgramArguments.h"
 #include "app/ui/qt/QtText.h"
 
 namespace ui {
@@ -26,10 +27,28 @@ std::unique_ptr<QApplication>& TheApplication() {
     return application;
 }
 
+// The program's arguments, or a name alone when no entry point kept any (a
+// test's own main): Qt wants at least the program's name.
+char g_name[] = "tickwright";
+char* g_nameOnly[] = {g_name, nullptr};
+int g_argc = 1;
+char** g_argv = g_nameOnly;
+
 }  // namespace
 
-Application::Application(int& argc, char** argv, const ApplicationInfo& info) {
-    TheApplication() = std::make_unique<QApplication>(argc, argv);
+namespace qt {
+
+void KeepProgramArguments(int argc, char** argv) {
+    if (argc > 0 && argv != nullptr) {
+        g_argc = argc;
+        g_argv = argv;
+    }
+}
+
+}  // namespace qt
+
+Application::Application(const ApplicationInfo& info) {
+    TheApplication() = std::make_unique<QApplication>(g_argc, g_argv);
     if (!info.name.empty()) {
         QApplication::setApplicationName(ToQString(info.name));
     }
@@ -79,6 +98,7 @@ std::u16string ExecutableDirectory() {
 }
 
 std::vector<std::u16string> DataDirectories() {
+    // On Linux the XDG ones: $XDG_DATA_HOME, then $XDG_DATA_DIRS.
     std::vector<std::u16string> dirs;
     for (const QString& dir :
          QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QTimer>
 
+#include "app/ui/DialogAccess.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/MessageBoxes.h"
 #include "app/ui/qt/DialogWindow.h"
@@ -27,7 +28,7 @@ namespace {
 // no such control, or the control is of another kind.
 template <class W = QWidget>
 W* ControlAs(const Dialog& dialog, int id) {
-    DialogWindow* window = dialog.Window();
+    DialogWindow* window = ui::DialogAccess::WindowOf(dialog);
     return window != nullptr ? qobject_cast<W*>(window->Control(id)) : nullptr;
 }
 

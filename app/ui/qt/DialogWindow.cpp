@@ -189,7 +189,9 @@ QWidget* DialogWindow::CreateControl(const ControlTemplate& control, int& radioG
         case ControlClass::Link: {
             auto* link = new LinkButton(ToQString(control.text), this);
             link->setFocusPolicy(Qt::StrongFocus);
-            link->SetMissingPageHandler([this](const QString& path) { ShowMissingPage(path); });
+            link->SetOpenHandler([this](const QString& url) {
+                OpenLink(m_owner != nullptr ? m_owner->AsDialog() : nullptr, FromQString(url));
+            });
             return link;
         }
     }
@@ -286,12 +288,6 @@ void DialogWindow::ApplyLinkAddresses() {
             link->SetUrl(ToQString(init.linkUrl));
         }
     }
-}
-
-void DialogWindow::ShowMissingPage(const QString& path) {
-    ShowMessageBox({m_owner != nullptr ? m_owner->AsDialog() : nullptr,
-                    std::u16string(kMissingPageText) + path.toStdU16String(), u"错误",
-                    MB_OK | MB_ICONEXCLAMATION});
 }
 
 QWidget* DialogWindow::Control(int id) const {

@@ -85,7 +85,6 @@ private:
     void UpdateRadioTabStop(QButtonGroup* group);
     void PressButton(int id);
     void ApplyLinkAddresses();
-    void ShowMissingPage(const QString& path);
 
     WindowOwner* m_owner;
     const DialogTemplate& m_template;

@@ -4,8 +4,6 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "app/ui/UrlOpener.h"
-
 namespace ui {
 
 namespace {
@@ -65,8 +63,8 @@ void LinkButton::SetUrl(const QString& url) {
     setToolTip(url);
 }
 
-void LinkButton::SetMissingPageHandler(std::function<void(const QString&)> handler) {
-    m_missingPage = std::move(handler);
+void LinkButton::SetOpenHandler(std::function<void(const QString&)> handler) {
+    m_open = std::move(handler);
 }
 
 void LinkButton::paintEvent(QPaintEvent*) {
@@ -93,18 +91,9 @@ QSize LinkButton::sizeHint() const {
 }
 
 void LinkButton::Open() {
-    if (m_url.isEmpty()) {
-        return;
+    if (m_open) {
+        m_open(m_url);
     }
-    // A local page that is not there would open as the browser's "file not
-    // found"; the link's dialog says so instead, naming the file.
-    if (const std::optional<std::u16string> missing = MissingLocalPage(m_url.toStdU16String())) {
-        if (m_missingPage) {
-            m_missingPage(QString::fromStdU16String(*missing));
-        }
-        return;
-    }
-    OpenUrl(m_url.toStdU16String());
 }
 
 }  // namespace ui

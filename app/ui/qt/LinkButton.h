@@ -8,8 +8,8 @@ class QAccessibleInterface;
 
 namespace ui {
 
-// A hyperlink control: underlined link-coloured text that opens its address
-// through the desktop's URL handler, by mouse or by keyboard.
+// A hyperlink control: underlined link-coloured text that, clicked by mouse
+// or by keyboard, asks its handler to open its address.
 class LinkButton : public QPushButton {
     Q_OBJECT
 public:
@@ -17,9 +17,9 @@ public:
 
     void SetUrl(const QString& url);
     const QString& Url() const { return m_url; }
-    // Told the file when a local page the link names is not there, instead
-    // of opening it; the link's dialog says so to the user.
-    void SetMissingPageHandler(std::function<void(const QString& path)> handler);
+    // What opens the address when the link is clicked (the link's dialog's
+    // ui::OpenLink).
+    void SetOpenHandler(std::function<void(const QString& url)> handler);
 
     // Presents link buttons to assistive technology as links, not push
     // buttons; for QAccessible::installFactory.
@@ -33,7 +33,7 @@ private:
     void Open();
 
     QString m_url;
-    std::function<void(const QString&)> m_missingPage;
+    std::function<void(const QString&)> m_open;
 };
 
 }  // namespace ui

@@ -4,6 +4,7 @@
 
 #include "app/ui/Backend.h"
 #include "app/ui/Dialog.h"
+#include "app/ui/DialogAccess.h"
 #include "app/ui/qt/DialogWindow.h"
 #include "app/ui/qt/Fonts.h"
 #include "app/ui/qt/QtText.h"
@@ -11,7 +12,8 @@
 namespace ui::backend {
 
 int ShowMessageBox(const MessageBoxRequest& request) {
-    QWidget* owner = request.owner != nullptr ? request.owner->Window() : nullptr;
+    QWidget* owner =
+        request.owner != nullptr ? ui::DialogAccess::WindowOf(*request.owner) : nullptr;
     QMessageBox box(owner != nullptr ? owner->window() : nullptr);
     box.setFont(ShellFont());
     box.setWindowTitle(ToQString(request.caption));

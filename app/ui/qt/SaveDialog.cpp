@@ -5,6 +5,7 @@
 
 #include "app/ui/Backend.h"
 #include "app/ui/Dialog.h"
+#include "app/ui/DialogAccess.h"
 #include "app/ui/qt/DialogWindow.h"
 #include "app/ui/qt/QtText.h"
 
@@ -25,7 +26,8 @@ QString QtFilter(const std::vector<FileFilter>& filters) {
 }  // namespace
 
 std::u16string GetSaveFileName(const SaveFileRequest& request) {
-    QWidget* owner = request.owner != nullptr ? request.owner->Window() : nullptr;
+    QWidget* owner =
+        request.owner != nullptr ? ui::DialogAccess::WindowOf(*request.owner) : nullptr;
     QFileDialog dialog(owner, ToQString(request.caption), ToQString(request.defaultPath),
                        QtFilter(request.filters));
     dialog.setAcceptMode(QFileDialog::AcceptSave);

@@ -3,9 +3,14 @@
 
 #include <memory>
 
+#include "app/ui/DialogAccess.h"
 #include "app/ui/MessageBoxes.h"
 
 namespace ui::test {
+
+bool ShowModeless(Dialog& dialog) {
+    return DialogAccess::CreateModeless(dialog);
+}
 
 MessageBoxRecorder::MessageBoxRecorder() {
     SetMessageBoxHandler([this](const MessageBoxRequest& request) {

@@ -75,6 +75,9 @@ Window ActiveModal();
 Window ActiveMenu();
 
 // ---- Windows.
+// Builds a top-level dialog's window and shows it without a modal loop, to
+// look at it and act on it as it stands; false when it could not be made.
+bool ShowModeless(Dialog& dialog);
 Window WindowOf(const Dialog& dialog);
 // Makes the window the active one, as a click on it would.
 void Activate(Window window);

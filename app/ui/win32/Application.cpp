@@ -57,7 +57,7 @@ bool WriteTo(HANDLE handle, const std::wstring& text) {
 
 }  // namespace
 
-Application::Application(int&, char**, const ApplicationInfo&) {
+Application::Application(const ApplicationInfo&) {
     // The save dialog and the accessibility annotations are COM objects of
     // this, the user-interface thread. Without COM the program still runs,
     // without them; and only a call that succeeded (S_FALSE too) is undone.

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "app/ui/DialogAccess.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/MessageBoxes.h"
 #include "app/ui/win32/DialogWindow.h"
@@ -18,12 +19,12 @@ namespace ui {
 namespace {
 
 HWND ControlOf(const Dialog& dialog, int id) {
-    const DialogWindow* window = dialog.Window();
+    const DialogWindow* window = ui::DialogAccess::WindowOf(dialog);
     return window != nullptr ? window->Control(id) : nullptr;
 }
 
 ReportList* ListOf(const Dialog& dialog, int id) {
-    const DialogWindow* window = dialog.Window();
+    const DialogWindow* window = ui::DialogAccess::WindowOf(dialog);
     return window != nullptr ? window->List(id) : nullptr;
 }
 

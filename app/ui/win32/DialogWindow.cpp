@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/ui/DialogAccess.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/MessageBoxes.h"
 #include "app/ui/UrlOpener.h"
@@ -420,18 +421,9 @@ bool DialogWindow::OnCommand(int id, int code, HWND control) {
 
 void DialogWindow::OpenLink(int id) {
     const auto it = m_linkUrls.find(id);
-    if (it == m_linkUrls.end()) {
-        return;
+    if (it != m_linkUrls.end()) {
+        ui::OpenLink(m_owner != nullptr ? m_owner->AsDialog() : nullptr, it->second);
     }
-    // A local page that is not there would open as the browser's "file not
-    // found"; say so instead, naming the file.
-    if (const std::optional<std::u16string> missing = MissingLocalPage(it->second)) {
-        ShowMessageBox({m_owner != nullptr ? m_owner->AsDialog() : nullptr,
-                        std::u16string(kMissingPageText) + *missing, u"错误",
-                        MB_OK | MB_ICONEXCLAMATION});
-        return;
-    }
-    OpenUrl(it->second);
 }
 
 bool DialogWindow::OnNotify(const NMHDR& header, LRESULT& result) {
@@ -764,7 +756,7 @@ HWND TopLevelWindowOf(const Dialog* dialog) {
     if (dialog == nullptr) {
         dialog = MainWindow();
     }
-    const DialogWindow* window = dialog != nullptr ? dialog->Window() : nullptr;
+    const DialogWindow* window = dialog != nullptr ? ui::DialogAccess::WindowOf(*dialog) : nullptr;
     return window != nullptr && window->Created() ? GetAncestor(window->Handle(), GA_ROOT)
                                                   : nullptr;
 }

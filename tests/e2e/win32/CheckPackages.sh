@@ -1,19 +1,26 @@
 #!/usr/bin/env bash
 # What a Windows user downloads, as tools/windows.sh made it: the portable
 # zip holds the program, the introduction page, the licence and the read-me,
-# and their sums are right; under Wine, a silent install (/S) puts a working
-# program in %LOCALAPPDATA%\Programs\Tickwright with a Start-menu shortcut and
-# an Apps & features entry, and a silent uninstall takes every file and the
-# entry away again. Exits 77 (skipped) when no packages were made.
-#   WINEPREFIX=PREFIX CheckPackages.sh PKG_DIR VERSION
+# and their sums are right; under Wine, a silent install (/S) over an older
+# version upgrades it in place, leaving one Apps & features entry with the new
+# version; while the program runs, a silent install and a silent uninstall
+# exit 3 and change nothing; then a silent uninstall takes every file, the
+# Start-menu shortcut and the entry away again. Exits 77 (skipped) when no
+# packages were made.
+#   WINEPREFIX=PREFIX CheckPackages.sh PKG_DIR VERSION OLDER_SETUP DRIVER
+# DRIVER is drive_from_outside.exe, which waits for the program's window
+# (--wait) and closes it (--close).
 set -uo pipefail
 pkg=$1
 version=$2
+older_setup=$3
+driver=$4
 in_prefix="$(dirname "$0")/../../win32/InPrefix.sh"
 zip=$pkg/tickwright-$version-win64.zip
 setup=$pkg/tickwright-$version-win64-setup.exe
-key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tickwright'
-if [ ! -f "$zip" ] || [ ! -f "$setup" ]; then
+uninstall_keys='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+key="$uninstall_keys\\Tickwright"
+if [ ! -f "$zip" ] || [ ! -f "$setup" ] || [ ! -f "$older_setup" ]; then
     echo "no packages in $pkg: tools/windows.sh makes them"
     exit 77
 fi
@@ -45,12 +52,16 @@ for file in tickwright.exe intro.html LICENSE.txt README.txt; do
     grep -qx "tickwright-$version-win64/$file" <<<"$listing" || fail "the zip has no $file"
 done
 
-"$in_prefix" "$setup" /S || fail "the silent install exited $?"
+"$in_prefix" "$older_setup" /S || fail "the older version's silent install exited $?"
 installed=$(wine_path "$(wine_variable LOCALAPPDATA)\\Programs\\Tickwright")
 shortcut=$(wine_path "$(wine_variable APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs\\Tickwright.lnk")
+grep -q "Tickwright 0.9.0.0" "$installed/README.txt" || fail "the older version is not what was installed"
+
+"$in_prefix" "$setup" /S || fail "the silent install over the older version exited $?"
 for file in tickwright.exe intro.html LICENSE.txt README.txt uninstall.exe; do
     [ -f "$installed/$file" ] || fail "the install has no $file in $installed"
 done
+grep -q "Tickwright $version" "$installed/README.txt" || fail "the upgrade left the older files"
 [ -f "$shortcut" ] || fail "no Start-menu shortcut"
 out=$("$in_prefix" "$installed/tickwright.exe" --version) || fail "the installed program exited $?"
 [ "$out" = $'Tickwright '"$version"$'\r' ] || fail "the installed program says '$out'"
@@ -59,6 +70,30 @@ for value in DisplayName DisplayVersion Publisher DisplayIcon EstimatedSize Unin
     grep -q "^ *$value " <<<"$entry" || fail "the Apps & features entry has no $value"
 done
 grep -q "DisplayVersion *REG_SZ *$version$" <<<"$entry" || fail "the entry's version is not $version"
+entries=$("$in_prefix" reg query "$uninstall_keys" /s 2>/dev/null | tr -d '\r' |
+    grep -c "DisplayName *REG_SZ *Tickwright$")
+[ "$entries" = 1 ] || fail "Apps & features lists Tickwright $entries times"
+
+# While the program runs, neither the installer nor the uninstaller touch it.
+"$in_prefix" "$installed/tickwright.exe" >/dev/null 2>&1 &
+program=$!
+"$in_prefix" "$driver" --wait >/dev/null || fail "the installed program did not come up"
+before=$(cd "$installed" && sha256sum -- * | sha256sum)
+status=0
+"$in_prefix" "$setup" /S || status=$?
+[ "$status" = 3 ] || fail "a silent install while the program runs exited $status, not 3"
+# The uninstaller in place (_?=), so its own exit status is what returns.
+status=0
+"$in_prefix" "$installed/uninstall.exe" /S "_?=$("$in_prefix" winepath -w "$installed" | tr -d '\r')" ||
+    status=$?
+[ "$status" = 3 ] || fail "a silent uninstall while the program runs exited $status, not 3"
+after=$(cd "$installed" && sha256sum -- * | sha256sum)
+[ "$before" = "$after" ] || fail "the files changed while the program ran"
+"$in_prefix" reg query "$key" >/dev/null 2>&1 || fail "the entry went while the program ran"
+"$in_prefix" "$driver" --close >/dev/null
+ended() { ! kill -0 "$program" 2>/dev/null; }
+eventually ended || fail "the program did not end after its close box"
+wait "$program"
 
 "$in_prefix" "$installed/uninstall.exe" /S || fail "the silent uninstall exited $?"
 gone() { [ ! -e "$installed" ] && [ ! -e "$shortcut" ]; }

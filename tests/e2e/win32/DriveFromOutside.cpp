@@ -5,7 +5,9 @@
 // Types a timestamp into the simple page, converts it, checks the date and
 // time shown against its own reckoning, and closes the window.
 //
-//   drive_from_outside.exe        (exit 0 when all held; says what did not)
+//   drive_from_outside.exe          (exit 0 when all held; says what did not)
+//   drive_from_outside.exe --wait   only waits for the main window to be up
+//   drive_from_outside.exe --close  only closes it by its close box
 #include <windows.h>
 
 #include <cstdint>
@@ -88,7 +90,8 @@ int Fail(const char* what) {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    const std::string mode = argc > 1 ? argv[1] : "";
     HWND main = nullptr;
     if (!WaitFor(
             [&] {
@@ -97,6 +100,13 @@ int main() {
             },
             30000)) {
         return Fail("no window of class #32770 called \"Tickwright\" appeared");
+    }
+    if (mode == "--wait") {
+        return 0;
+    }
+    if (mode == "--close") {
+        PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+        return 0;
     }
     const HWND page = ShownPage(main);
     const HWND timestamp = GetDlgItem(page, res::IDC_SIMPLE_TIMESTAMP);

@@ -14,18 +14,20 @@
 
 #include "app/resources/ResourceIds.h"
 #include "app/ui/Dialog.h"
+#include "app/ui/DialogAccess.h"
 #include "app/ui/FileDialogs.h"
 #include "app/ui/qt/DialogWindow.h"
+#include "app/ui/test/Driver.h"
 
 namespace {
 
 QWidget* ControlWidget(const ui::Dialog& dialog, int id) {
-    return dialog.Window()->Control(id);
+    return ui::DialogAccess::WindowOf(dialog)->Control(id);
 }
 
 TEST(QtBackend, QtsOwnTextsAreChinese) {
     ui::Dialog page(res::IDD_SIMPLE);
-    ASSERT_TRUE(page.CreateModeless());
+    ASSERT_TRUE(ui::test::ShowModeless(page));
     auto* edit = qobject_cast<QLineEdit*>(ControlWidget(page, res::IDC_SIMPLE_TIMESTAMP));
     ASSERT_NE(edit, nullptr);
     std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
@@ -44,10 +46,10 @@ TEST(QtBackend, QtsOwnTextsAreChinese) {
 TEST(QtBackend, QDialogsOwnRejectNeverClosesAPage) {
     ui::Dialog main(res::IDD_TICKWRIGHT_DIALOG);
     ui::Dialog page(res::IDD_SIMPLE, &main);
-    ASSERT_TRUE(main.CreateModeless());
+    ASSERT_TRUE(ui::test::ShowModeless(main));
     ASSERT_TRUE(page.Create());
     page.ShowWindow(true);
-    QMetaObject::invokeMethod(page.Window(), "reject");
+    QMetaObject::invokeMethod(ui::DialogAccess::WindowOf(page), "reject");
     EXPECT_TRUE(page.IsWindowVisible());
     EXPECT_TRUE(main.IsWindowVisible());
 }

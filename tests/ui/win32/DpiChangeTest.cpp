@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "app/about/CAboutDlg.h"
+#include "app/ui/DialogAccess.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/win32/DialogWindow.h"
 #include "mainwnd/CTickwrightDlg.h"
@@ -62,7 +63,7 @@ std::string IconSize(HICON icon) {
 // sizes, compared to within a pixel, any other is compared exactly.
 void DescribeDialog(const ui::Dialog& dialog, const std::string& name,
                     std::vector<std::string>& lines) {
-    const ui::DialogWindow* window = dialog.Window();
+    const ui::DialogWindow* window = ui::DialogAccess::WindowOf(dialog);
     const HWND handle = window->Handle();
     RECT client{};
     GetClientRect(handle, &client);
@@ -105,14 +106,14 @@ class Windows {
 public:
     Windows() {
         ui::SetMainWindow(&m_main);
-        EXPECT_TRUE(m_main.CreateModeless());
+        EXPECT_TRUE(ui::test::ShowModeless(m_main));
         EXPECT_TRUE(ui::test::WaitUntil(
             [&] { return !m_main.IsTimerRunning(CTickwrightDlg::kStartupTimer); }));
         m_main.AddHistoryRecord(12, u"1700000000123", 20, u"2023-11-15 06:13:20.123");
         m_detail.m_input = u"1700000000123";
         m_detail.m_output = u"2023-11-15 06:13:20.123";
-        EXPECT_TRUE(m_detail.CreateModeless());
-        EXPECT_TRUE(m_about.CreateModeless());
+        EXPECT_TRUE(ui::test::ShowModeless(m_detail));
+        EXPECT_TRUE(ui::test::ShowModeless(m_about));
     }
     ~Windows() { ui::SetMainWindow(nullptr); }
     Windows(const Windows&) = delete;
@@ -174,7 +175,7 @@ TEST(DpiChange, ScaledLayoutMatchesNative) {
 
     Windows windows;
     for (const ui::Dialog* dialog : windows.TopLevel()) {
-        MoveToDpi(dialog->Window()->Handle(), dpi);
+        MoveToDpi(ui::DialogAccess::WindowOf(*dialog)->Handle(), dpi);
     }
     const std::vector<std::string> scaled = windows.Describe();
     ASSERT_EQ(scaled.size(), native.size());

@@ -50,7 +50,7 @@ TEST(Win32SortedList, ThePrecisionSelectorShowsAndMeansMillisecondsFirstInEveryL
     testsupport::FixedClock clock;
     CTickwrightDlg main;
     ui::SetMainWindow(&main);
-    ASSERT_TRUE(main.CreateModeless());
+    ASSERT_TRUE(ui::test::ShowModeless(main));
     EXPECT_EQ(main.ComboGetItemText(res::IDC_PRECISION, 0), u"毫秒(ms)");
     EXPECT_EQ(main.GetItemText(res::IDC_PRECISION), u"毫秒(ms)") << "what the box shows";
     EXPECT_EQ(main.GetPrecision(), Precision::Milliseconds) << "what the program converts in";

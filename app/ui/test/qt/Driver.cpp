@@ -27,6 +27,7 @@
 #include <QTimer>
 #include <cstdlib>
 
+#include "app/ui/DialogAccess.h"
 #include "app/ui/qt/DialogWindow.h"
 #include "app/ui/qt/Keys.h"
 #include "app/ui/qt/QtText.h"
@@ -344,7 +345,7 @@ Window ActiveMenu() {
 }
 
 Window WindowOf(const Dialog& dialog) {
-    return Window(static_cast<QWidget*>(dialog.Window()));
+    return Window(static_cast<QWidget*>(ui::DialogAccess::WindowOf(dialog)));
 }
 
 void Activate(Window window) {

@@ -14,6 +14,7 @@
 #include <map>
 
 #include "app/ui/Backend.h"
+#include "app/ui/DialogAccess.h"
 #include "app/ui/win32/DialogWindow.h"
 #include "app/ui/win32/MessageLoop.h"
 #include "app/ui/win32/ReportList.h"
@@ -687,7 +688,7 @@ Window ActiveMenu() {
 }
 
 Window WindowOf(const Dialog& dialog) {
-    const DialogWindow* window = dialog.Window();
+    const DialogWindow* window = ui::DialogAccess::WindowOf(dialog);
     return window != nullptr ? Window(window->Handle()) : Window();
 }
 
