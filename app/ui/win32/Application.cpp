@@ -14,27 +14,6 @@ constexpr wchar_t kRunningMutex[] = L"Local\\Tickwright.Running";
 bool g_comStarted = false;
 HANDLE g_running = nullptr;
 
-std::wstring FromUtf8(std::string_view text) {
-    const int length =
-        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
-                        length);
-    return wide;
-}
-
-// Windows text ends its lines in CR LF.
-std::wstring WithWindowsLineEnds(const std::wstring& text) {
-    std::wstring out;
-    for (const wchar_t c : text) {
-        if (c == L'\n') {
-            out += L'\r';
-        }
-        out += c;
-    }
-    return out;
-}
-
 bool WriteTo(HANDLE handle, const std::wstring& text) {
     DWORD mode = 0;
     if (GetConsoleMode(handle, &mode)) {
@@ -44,11 +23,7 @@ bool WriteTo(HANDLE handle, const std::wstring& text) {
                written == text.size();
     }
     // A file or a pipe takes the answer in UTF-8, as on Linux.
-    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                           nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(),
-                        length, nullptr, nullptr);
+    const std::string bytes = win32::Utf8FromWide(text);
     DWORD written = 0;
     return WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) !=
                0 &&
@@ -121,7 +96,7 @@ std::int64_t SystemClockTicks() {
 }
 
 bool WriteAnswer(std::string_view text, bool toErrors) {
-    const std::wstring answer = WithWindowsLineEnds(FromUtf8(text));
+    const std::wstring answer = win32::WithWindowsLineEnds(win32::WideFromUtf8(text));
     const DWORD which = toErrors ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE;
     HANDLE handle = GetStdHandle(which);
     if (handle != nullptr && handle != INVALID_HANDLE_VALUE) {

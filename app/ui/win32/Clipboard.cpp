@@ -31,19 +31,6 @@ public:
     ~OpenedClipboard() { CloseClipboard(); }
 };
 
-// Windows text ends its lines in CR LF.
-std::wstring WithWindowsLineEnds(std::u16string_view text) {
-    std::wstring out;
-    out.reserve(text.size() + text.size() / 16);
-    for (const char16_t c : text) {
-        if (c == u'\n') {
-            out += L'\r';
-        }
-        out += static_cast<wchar_t>(c);
-    }
-    return out;
-}
-
 // Global memory holding `text` and its NUL, as CF_UNICODETEXT wants it, or
 // nullptr with the reason in GetLastError.
 HGLOBAL GlobalText(const std::wstring& text) {
@@ -67,7 +54,7 @@ HGLOBAL GlobalText(const std::wstring& text) {
 }  // namespace
 
 std::u16string PutOnClipboard(const Dialog& owner, std::u16string_view text) {
-    const std::wstring lines = WithWindowsLineEnds(text);
+    const std::wstring lines = win32::WithWindowsLineEnds(win32::WideString(text));
     HGLOBAL memory = GlobalText(lines);
     if (memory == nullptr) {
         return win32::SystemMessage(GetLastError());

@@ -28,12 +28,6 @@ ReportList* ListOf(const Dialog& dialog, int id) {
     return window != nullptr ? window->List(id) : nullptr;
 }
 
-bool IsClass(HWND window, const wchar_t* name) {
-    wchar_t className[32] = {};
-    GetClassNameW(window, className, 32);
-    return lstrcmpiW(className, name) == 0;
-}
-
 // A window's client rectangle in the contract's pixels.
 Rect ClientRectOf(const DialogWindow& window, HWND handle) {
     RECT client{};
@@ -300,14 +294,14 @@ void Dialog::SetCheck(int id, bool checked) {
 
 void Dialog::SetReadOnly(int id, bool readOnly) {
     const HWND control = ControlOf(*this, id);
-    if (control != nullptr && IsClass(control, L"Edit")) {
+    if (control != nullptr && win32::IsClass(control, L"Edit")) {
         SendMessageW(control, EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);
     }
 }
 
 bool Dialog::IsReadOnly(int id) const {
     const HWND control = ControlOf(*this, id);
-    return control != nullptr && IsClass(control, L"Edit") &&
+    return control != nullptr && win32::IsClass(control, L"Edit") &&
            (GetWindowLongW(control, GWL_STYLE) & ES_READONLY) != 0;
 }
 

@@ -270,6 +270,14 @@ ReportList* DialogWindow::List(int id) const {
     return it != m_lists.end() ? it->second.get() : nullptr;
 }
 
+int DialogWindow::DpiOf(HWND window) {
+    if (const DialogWindow* dialog = window != nullptr ? Of(window) : nullptr) {
+        return dialog->Dpi();
+    }
+    const UINT dpi = window != nullptr ? GetDpiForWindow(window) : 0;
+    return dpi != 0 ? static_cast<int>(dpi) : static_cast<int>(GetDpiForSystem());
+}
+
 int DialogWindow::ToDevice(int dips) const {
     return MulDiv(dips, Dpi(), 96);
 }

@@ -49,6 +49,9 @@ public:
     // The density the window is drawn at: the system's when it was made,
     // then what each WM_DPICHANGED says.
     int Dpi() const { return m_dpi; }
+    // The same of any window: its dialog's, or the system's for a window of
+    // no dialog of the layer's.
+    static int DpiOf(HWND window);
     // Pixels of this window's screen for the contract's pixels (1/96 inch),
     // and back.
     int ToDevice(int dips) const;

@@ -7,6 +7,8 @@
 
 #include "app/ui/Application.h"
 #include "app/ui/win32/Windows.h"
+//
+#include "app/ui/win32/Text.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // The C runtime has split the wide command line already, as for any C
@@ -15,11 +17,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     wchar_t** const wide = __wargv;
     std::vector<std::string> arguments;
     for (int i = 0; i < count; ++i) {
-        const int length =
-            WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
-        std::string argument(static_cast<std::size_t>(length > 0 ? length - 1 : 0), '\0');
-        WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, argument.data(), length, nullptr, nullptr);
-        arguments.push_back(std::move(argument));
+        arguments.push_back(ui::win32::Utf8FromWide(wide[i]));
     }
     std::vector<char*> argv;
     for (std::string& argument : arguments) {

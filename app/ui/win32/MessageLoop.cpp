@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "app/ui/win32/DialogWindow.h"
+#include "app/ui/win32/Text.h"
 
 namespace ui::win32 {
 
@@ -22,11 +23,6 @@ bool OfferKeyDown(const MSG& message) {
     return false;
 }
 
-bool IsDialog(HWND window) {
-    wchar_t name[8] = {};
-    return GetClassNameW(window, name, 8) > 0 && std::wstring_view(name) == L"#32770";
-}
-
 }  // namespace
 
 void ProcessMessage(MSG& message) {
@@ -38,7 +34,7 @@ void ProcessMessage(MSG& message) {
     // too when this loop runs inside its own.
     if (message.hwnd != nullptr) {
         HWND top = GetAncestor(message.hwnd, GA_ROOT);
-        if (IsDialog(top) && IsDialogMessageW(top, &message)) {
+        if (win32::ClassName(top) == L"#32770" && IsDialogMessageW(top, &message)) {
             return;
         }
     }

@@ -45,10 +45,6 @@ private:
     T* m_pointer = nullptr;
 };
 
-std::wstring WideOf(std::u16string_view text) {
-    return std::wstring(text.begin(), text.end());
-}
-
 }  // namespace
 
 namespace backend {
@@ -56,8 +52,8 @@ namespace backend {
 int ShowMessageBox(const MessageBoxRequest& request) {
     // The system's own box: its button speaks the system's language, as in
     // every Windows program.
-    const std::wstring text = WideOf(request.text);
-    const std::wstring caption = WideOf(request.caption);
+    const std::wstring text = win32::WideString(request.text);
+    const std::wstring caption = win32::WideString(request.caption);
     const UINT icon =
         (request.style & MB_ICONEXCLAMATION) == MB_ICONEXCLAMATION ? MB_ICONEXCLAMATION : 0;
     MessageBoxW(win32::TopLevelWindowOf(request.owner), text.c_str(), caption.c_str(),
@@ -75,24 +71,24 @@ std::u16string GetSaveFileName(const SaveFileRequest& request) {
     std::vector<COMDLG_FILTERSPEC> types;
     texts.reserve(request.filters.size() * 2);
     for (const FileFilter& filter : request.filters) {
-        texts.push_back(WideOf(filter.name));
-        texts.push_back(WideOf(filter.pattern));
+        texts.push_back(win32::WideString(filter.name));
+        texts.push_back(win32::WideString(filter.pattern));
     }
     for (std::size_t i = 0; i < texts.size(); i += 2) {
         types.push_back({texts[i].c_str(), texts[i + 1].c_str()});
     }
-    dialog->SetTitle(WideOf(request.caption).c_str());
+    dialog->SetTitle(win32::WideString(request.caption).c_str());
     if (!types.empty()) {
         dialog->SetFileTypes(static_cast<UINT>(types.size()), types.data());
     }
-    dialog->SetDefaultExtension(WideOf(request.defaultSuffix).c_str());
+    dialog->SetDefaultExtension(win32::WideString(request.defaultSuffix).c_str());
     FILEOPENDIALOGOPTIONS options = 0;
     dialog->GetOptions(&options);
     // A read-only file is refused in the dialog, where the user can still
     // choose another, not after it closed.
     dialog->SetOptions(options | FOS_OVERWRITEPROMPT | FOS_FORCEFILESYSTEM | FOS_PATHMUSTEXIST |
                        FOS_NOREADONLYRETURN);
-    const std::wstring path = WideOf(request.defaultPath);
+    const std::wstring path = win32::WideString(request.defaultPath);
     const std::size_t slash = path.find_last_of(L"\\/");
     if (slash != std::wstring::npos) {
         Com<IShellItem> folder;

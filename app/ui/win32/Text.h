@@ -3,6 +3,7 @@
 // Texts across the boundary with the Windows API, whose wide characters are
 // the same 16-bit units as the layer's. Internal to the Win32 backend.
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,53 @@ inline std::u16string FromWide(const wchar_t* text, std::size_t length) {
 
 inline std::u16string FromWide(const wchar_t* text) {
     return text != nullptr ? FromWide(text, wcslen(text)) : std::u16string();
+}
+
+inline std::wstring WideString(std::u16string_view text) {
+    return std::wstring(text.begin(), text.end());
+}
+
+// UTF-8 and the system's wide texts, both ways.
+inline std::wstring WideFromUtf8(std::string_view text) {
+    const int length =
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(std::max(length, 0)), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                        length);
+    return wide;
+}
+
+inline std::string Utf8FromWide(std::wstring_view text) {
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                           nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(std::max(length, 0)), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(),
+                        length, nullptr, nullptr);
+    return bytes;
+}
+
+// Windows text ends its lines in CR LF; the layer's in LF.
+inline std::wstring WithWindowsLineEnds(std::wstring_view text) {
+    std::wstring out;
+    out.reserve(text.size() + text.size() / 16);
+    for (const wchar_t c : text) {
+        if (c == L'\n') {
+            out += L'\r';
+        }
+        out += c;
+    }
+    return out;
+}
+
+// A window's class name ("#32770", "Edit", "SysListView32").
+inline std::wstring ClassName(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+inline bool IsClass(HWND window, const wchar_t* name) {
+    return lstrcmpiW(ClassName(window).c_str(), name) == 0;
 }
 
 // A window's text, as a classic control hands it out: up to its first NUL.
