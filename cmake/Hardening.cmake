@@ -25,9 +25,11 @@ if(WIN32)
     add_compile_options(-fstack-protector-strong)
     add_link_options(-static -fstack-protector-strong
                      -Wl,--dynamicbase -Wl,--nxcompat -Wl,--high-entropy-va)
-    # Sections laid out in the file as in memory, page by page, so that Wine
-    # maps the program's pages from the file as they are used rather than
-    # copying the whole image in at start (a megabyte of memory at start-up).
+    # Sections laid out in the file as in memory, page by page. For Wine: it
+    # maps a program's pages from the file as they are used only when they
+    # are so aligned, and copies the whole image in otherwise (a megabyte of
+    # memory at start-up). Windows loads images of either alignment; there
+    # it only pads the file.
     add_link_options(-Wl,--file-alignment,4096)
     # A release ships without its symbols, as Windows programs do: the
     # download stays small.

@@ -54,8 +54,9 @@ public:
     bool IsWindowVisible() const;
     void MoveWindow(const Rect& rect);
     Rect GetClientRect() const;
-    // The title-bar and task-bar picture, from the icon table; it is set once
-    // the event loop runs, after the window has gone up.
+    // The title-bar and task-bar picture, from the icon table, at the sizes
+    // the window's screen wants. A backend may show it a moment after the
+    // window (Qt's does, at the next turn of the event loop).
     void SetIcon(int iconId);
     std::u16string GetWindowText() const;
 

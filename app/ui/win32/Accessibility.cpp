@@ -1,8 +1,5 @@
 #include "app/ui/win32/Accessibility.h"
 
-#include <initguid.h>  // the property ids below are defined here, once
-
-#include <oleacc.h>
 
 namespace ui::win32 {
 

@@ -1,8 +1,9 @@
 #pragma once
 
-// The layer's own message loop: what every message goes through, in a modal
-// dialog's run and wherever else the program waits for input. Internal to
-// the Win32 backend.
+// The layer's own message loop: what every message goes through while one of
+// the layer's dialogs runs modally (and in the test driver's pump). The
+// system's own modal loops, a message box's, a menu's and the save dialog's,
+// handle their messages themselves. Internal to the Win32 backend.
 
 #include "app/ui/win32/Windows.h"
 
