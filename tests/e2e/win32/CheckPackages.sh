@@ -52,8 +52,20 @@ for file in tickwright.exe intro.html LICENSE.txt README.txt; do
     grep -qx "tickwright-$version-win64/$file" <<<"$listing" || fail "the zip has no $file"
 done
 
-"$in_prefix" "$older_setup" /S || fail "the older version's silent install exited $?"
+# Debian's Wine says it is Windows 7 (6.1.7601), which the installer refuses
+# with exit code 4, installing nothing; then the prefix says Windows 10 for
+# the rest, and is set back however this ends.
 installed=$(wine_path "$(wine_variable LOCALAPPDATA)\\Programs\\Tickwright")
+"$in_prefix" winecfg -v win7 >/dev/null 2>&1
+status=0
+"$in_prefix" "$setup" /S || status=$?
+[ "$status" = 4 ] || fail "a silent install on Windows 7 exited $status, not 4"
+[ ! -e "$installed" ] || fail "the refused install left $installed"
+trap '"$in_prefix" winecfg -v win7 >/dev/null 2>&1' EXIT
+"$in_prefix" winecfg -v win10 >/dev/null 2>&1
+"$in_prefix" cmd /c ver | grep -q "Windows 10" || fail "the prefix does not say Windows 10"
+
+"$in_prefix" "$older_setup" /S || fail "the older version's silent install exited $?"
 shortcut=$(wine_path "$(wine_variable APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs\\Tickwright.lnk")
 grep -q "Tickwright 0.9.0.0" "$installed/README.txt" || fail "the older version is not what was installed"
 
