@@ -70,6 +70,7 @@ add_executable(win32_backend_tests
     ui/win32/ModalTest.cpp
     ui/win32/ReportListTest.cpp
     ui/win32/SortedListTest.cpp
+    ui/win32/TemplateBuilderTest.cpp
 )
 target_link_libraries(win32_backend_tests PRIVATE
     tickwright_mainwnd tickwright_resources tickwright_ui_test GTest::gtest user32 gdi32)
