@@ -5,6 +5,7 @@
 #include "app/ui/Backend.h"
 #include "app/ui/Dialog.h"
 #include "app/ui/MainWindow.h"
+#include "app/ui/win32/ComPointer.h"
 #include "app/ui/win32/DialogWindow.h"
 #include "app/ui/win32/Text.h"
 
@@ -24,27 +25,6 @@ Function FromShell32(const char* name) {
                : nullptr;
 }
 
-// A COM interface pointer released when it goes.
-template <class T>
-class Com {
-public:
-    Com() = default;
-    ~Com() {
-        if (m_pointer != nullptr) {
-            m_pointer->Release();
-        }
-    }
-    Com(const Com&) = delete;
-    Com& operator=(const Com&) = delete;
-    T** Out() { return &m_pointer; }
-    T* operator->() const { return m_pointer; }
-    explicit operator bool() const { return m_pointer != nullptr; }
-    T* Get() const { return m_pointer; }
-
-private:
-    T* m_pointer = nullptr;
-};
-
 }  // namespace
 
 namespace backend {
@@ -62,7 +42,7 @@ int ShowMessageBox(const MessageBoxRequest& request) {
 }
 
 std::u16string GetSaveFileName(const SaveFileRequest& request) {
-    Com<IFileSaveDialog> dialog;
+    win32::ComPointer<IFileSaveDialog> dialog;
     if (FAILED(CoCreateInstance(CLSID_FileSaveDialog, nullptr, CLSCTX_INPROC_SERVER,
                                 IID_IFileSaveDialog, reinterpret_cast<void**>(dialog.Out())))) {
         return {};
@@ -91,7 +71,7 @@ std::u16string GetSaveFileName(const SaveFileRequest& request) {
     const std::wstring path = win32::WideString(request.defaultPath);
     const std::size_t slash = path.find_last_of(L"\\/");
     if (slash != std::wstring::npos) {
-        Com<IShellItem> folder;
+        win32::ComPointer<IShellItem> folder;
         const auto itemFromPath =
             FromShell32<decltype(&SHCreateItemFromParsingName)>("SHCreateItemFromParsingName");
         if (itemFromPath != nullptr &&
@@ -104,7 +84,7 @@ std::u16string GetSaveFileName(const SaveFileRequest& request) {
     if (FAILED(dialog->Show(win32::TopLevelWindowOf(request.owner)))) {
         return {};  // cancelled
     }
-    Com<IShellItem> result;
+    win32::ComPointer<IShellItem> result;
     wchar_t* chosen = nullptr;
     if (FAILED(dialog->GetResult(result.Out())) ||
         FAILED(result->GetDisplayName(SIGDN_FILESYSPATH, &chosen))) {

@@ -8,30 +8,13 @@
 #include <cstdint>
 #include <vector>
 
+#include "app/ui/win32/ComPointer.h"
+
 namespace ui::test {
 
 using namespace support;
 
 namespace {
-
-// A COM interface pointer released when it goes.
-template <class T>
-class Com {
-public:
-    Com() = default;
-    ~Com() {
-        if (m_pointer != nullptr) {
-            m_pointer->Release();
-        }
-    }
-    Com(const Com&) = delete;
-    Com& operator=(const Com&) = delete;
-    T** Out() { return &m_pointer; }
-    T* operator->() const { return m_pointer; }
-
-private:
-    T* m_pointer = nullptr;
-};
 
 std::wstring ScreenshotFolder() {
     std::string folder = TICKWRIGHT_SCREENSHOT_DIR;
@@ -72,10 +55,10 @@ std::vector<BYTE> ClientPixels(HWND window, int width, int height, UINT& stride)
 
 bool WritePng(const std::wstring& path, int width, int height, UINT stride,
               std::vector<BYTE>& pixels) {
-    Com<IWICImagingFactory> factory;
-    Com<IWICStream> stream;
-    Com<IWICBitmapEncoder> encoder;
-    Com<IWICBitmapFrameEncode> frame;
+    win32::ComPointer<IWICImagingFactory> factory;
+    win32::ComPointer<IWICStream> stream;
+    win32::ComPointer<IWICBitmapEncoder> encoder;
+    win32::ComPointer<IWICBitmapFrameEncode> frame;
     WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
     return SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
                                       IID_IWICImagingFactory,
@@ -83,7 +66,7 @@ bool WritePng(const std::wstring& path, int width, int height, UINT stride,
            SUCCEEDED(factory->CreateStream(stream.Out())) &&
            SUCCEEDED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE)) &&
            SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, encoder.Out())) &&
-           SUCCEEDED(encoder->Initialize(stream.operator->(), WICBitmapEncoderNoCache)) &&
+           SUCCEEDED(encoder->Initialize(stream.Get(), WICBitmapEncoderNoCache)) &&
            SUCCEEDED(encoder->CreateNewFrame(frame.Out(), nullptr)) &&
            SUCCEEDED(frame->Initialize(nullptr)) &&
            SUCCEEDED(frame->SetSize(static_cast<UINT>(width), static_cast<UINT>(height))) &&
