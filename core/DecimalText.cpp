@@ -2,13 +2,12 @@
 
 #include <limits>
 
+#include "core/FullWidth.h"
+#include "core/Utf16.h"
+
 namespace tickwright {
 
 namespace {
-
-constexpr char16_t kFullWidthZero = u'\uFF10';
-constexpr char16_t kFullWidthPlus = u'\uFF0B';
-constexpr char16_t kFullWidthMinus = u'\uFF0D';
 
 // Magnitude read from the digits at `pos`, capped at `cap`; the cap tells the
 // caller that the number overflowed without any signed arithmetic happening.
@@ -37,10 +36,10 @@ Int ReadSigned(std::u16string_view text) {
     std::size_t pos = SkipBlanksAndInvisible(text);
     bool negative = false;
     if (pos < text.size()) {
-        const char16_t c = text[pos];
-        if (c == u'+' || c == kFullWidthPlus) {
+        const char16_t c = AsciiTwin(text[pos]);
+        if (c == u'+') {
             ++pos;
-        } else if (c == u'-' || c == kFullWidthMinus) {
+        } else if (c == u'-') {
             negative = true;
             ++pos;
         }
@@ -59,23 +58,16 @@ Int ReadSigned(std::u16string_view text) {
     return static_cast<Int>(-static_cast<Int>(magnitude));
 }
 
-}  // namespace
+struct Range {
+    char32_t first;
+    char32_t last;
+};
 
-bool IsWhiteSpace(char16_t c) {
-    return c == u' ' || (c >= u'\t' && c <= u'\r') || c == u'\u00A0' || c == u'\u3000';
-}
-
-bool IsInvisibleFormat(char32_t c) {
-    struct Range {
-        char32_t first;
-        char32_t last;
-    };
-    static constexpr Range kFormatCharacters[] = {
-#include "core/FormatCharacters.inc"
-    };
-    // Ascending, and digits and ASCII lie below the first: most characters
-    // leave at the first comparison.
-    for (const Range& range : kFormatCharacters) {
+// Whether `c` lies in one of `ranges` (ascending). Most characters a reader
+// meets lie below the ranges or early among them, and leave at once.
+template <std::size_t N>
+constexpr bool InRanges(const Range (&ranges)[N], char32_t c) {
+    for (const Range& range : ranges) {
         if (c < range.first) {
             return false;
         }
@@ -86,14 +78,27 @@ bool IsInvisibleFormat(char32_t c) {
     return false;
 }
 
+constexpr Range kWhiteSpace[] = {
+#include "core/WhiteSpace.inc"
+};
+
+constexpr Range kFormatCharacters[] = {
+#include "core/FormatCharacters.inc"
+};
+
+}  // namespace
+
+bool IsWhiteSpace(char32_t c) {
+    return InRanges(kWhiteSpace, c);
+}
+
+bool IsInvisibleFormat(char32_t c) {
+    return InRanges(kFormatCharacters, c);
+}
+
 std::size_t InvisibleFormatLength(std::u16string_view text, std::size_t pos) {
-    const char16_t unit = text[pos];
-    if (unit >= 0xD800 && unit <= 0xDBFF && pos + 1 < text.size() && text[pos + 1] >= 0xDC00 &&
-        text[pos + 1] <= 0xDFFF) {
-        const char32_t c = 0x10000 + ((char32_t{unit} - 0xD800) << 10) + (text[pos + 1] - 0xDC00);
-        return IsInvisibleFormat(c) ? 2 : 0;
-    }
-    return IsInvisibleFormat(unit) ? 1 : 0;
+    const CodePoint c = CodePointAt(text, pos);
+    return IsInvisibleFormat(c.value) ? c.length : 0;
 }
 
 std::size_t SkipBlanksAndInvisible(std::u16string_view text, std::size_t pos) {
@@ -109,14 +114,20 @@ std::size_t SkipBlanksAndInvisible(std::u16string_view text, std::size_t pos) {
     return pos;
 }
 
+std::size_t SkipInvisible(std::u16string_view text, std::size_t pos) {
+    while (pos < text.size()) {
+        const std::size_t skip = InvisibleFormatLength(text, pos);
+        if (skip == 0) {
+            break;
+        }
+        pos += skip;
+    }
+    return pos;
+}
+
 int DigitValue(char16_t c) {
-    if (c >= u'0' && c <= u'9') {
-        return c - u'0';
-    }
-    if (c >= kFullWidthZero && c <= kFullWidthZero + 9) {
-        return c - kFullWidthZero;
-    }
-    return -1;
+    const char16_t ascii = AsciiTwin(c);
+    return ascii >= u'0' && ascii <= u'9' ? ascii - u'0' : -1;
 }
 
 std::int64_t ReadInt64(std::u16string_view text) {

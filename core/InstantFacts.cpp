@@ -13,11 +13,15 @@ namespace {
 
 constexpr std::int64_t kDaysPerWeek = 7;
 
-// ISO's date text: FormatCivilDay's, with the "+" that expanded years above
-// 9999 carry.
+// The "+" that ISO 8601's expanded form puts before a year above 9999 (a
+// year before 1 has its "-" already).
+std::u16string_view ExpandedYearSign(std::int64_t year) {
+    return year > 9999 ? u"+" : u"";
+}
+
+// ISO's date text: FormatCivilDay's, with an expanded year's "+".
 std::u16string IsoDate(CivilDay day) {
-    const std::u16string text = FormatCivilDay(day);
-    return DateOf(day).year > 9999 ? u'+' + text : text;
+    return std::u16string(ExpandedYearSign(DateOf(day).year)) + FormatCivilDay(day);
 }
 
 std::u16string IsoDateAndTime(const CivilDateTime& wall, bool withMs) {
@@ -67,7 +71,7 @@ IsoWeek IsoWeekOf(CivilDay day) {
 
 std::u16string FormatIsoWeek(IsoWeek week) {
     const std::u16string year = FormatDecimal(week.year < 0 ? -week.year : week.year, 4);
-    const std::u16string sign = week.year < 0 ? u"-" : week.year > 9999 ? u"+" : u"";
+    const std::u16string sign = week.year < 0 ? u"-" : std::u16string(ExpandedYearSign(week.year));
     return sign + year + u"-W" + FormatDecimal(week.week, 2);
 }
 

@@ -1,25 +1,18 @@
 #include "core/TextParsing.h"
 
 #include "core/DecimalText.h"
+#include "core/FullWidth.h"
 
 namespace tickwright {
 
 namespace {
-
-constexpr char16_t kFullWidthFirst = u'\uFF01';  // "！"
-constexpr char16_t kFullWidthLast = u'\uFF5E';   // "～"
-constexpr char16_t kIdeographicSpace = u'\u3000';
 
 // Full-width ASCII forms to ASCII, so that separators typed in full-width mode
 // split like their ASCII twins.
 std::u16string FoldWidth(std::u16string_view text) {
     std::u16string folded(text);
     for (char16_t& c : folded) {
-        if (c >= kFullWidthFirst && c <= kFullWidthLast) {
-            c = static_cast<char16_t>(c - kFullWidthFirst + u'!');
-        } else if (c == kIdeographicSpace) {
-            c = u' ';
-        }
+        c = AsciiTwin(c);
     }
     return folded;
 }

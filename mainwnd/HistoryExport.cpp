@@ -1,6 +1,8 @@
 #include "mainwnd/HistoryExport.h"
 
 #include "core/DecimalText.h"
+#include "core/FullWidth.h"
+#include "core/Utf16.h"
 #include "mainwnd/HistoryColumns.h"
 
 namespace tickwright {
@@ -9,14 +11,10 @@ namespace {
 
 // UTF-16 to UTF-8; a lone surrogate becomes U+FFFD rather than bad bytes.
 void AppendUtf8(std::string& out, std::u16string_view text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t c = text[i];
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-            text[i + 1] <= 0xDFFF) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-        } else if (c >= 0xD800 && c <= 0xDFFF) {
-            c = 0xFFFD;
-        }
+    for (std::size_t i = 0; i < text.size();) {
+        const CodePoint read = CodePointAt(text, i);
+        i += read.length;
+        const char32_t c = IsSurrogate(read.value) ? U'\uFFFD' : read.value;
         if (c < 0x80) {
             out.push_back(static_cast<char>(c));
         } else if (c < 0x800) {
@@ -93,12 +91,13 @@ bool NeedsFormulaGuard(std::u16string_view cell) {
     if (cell == u"-" || IsPlainSignedInteger(cell)) {
         return false;
     }
-    // Spreadsheets trim blanks and drop invisible characters before they
-    // look, and take full-width signs for ASCII ones, as this program does.
+    // Some spreadsheets and importers trim leading blanks, or drop invisible
+    // characters, before they look for a formula, and some take a
+    // full-width sign for the ASCII one: the cell is judged by the first
+    // character that is neither, read as this program reads it.
     const std::size_t pos = SkipBlanksAndInvisible(cell);
     return pos < cell.size() &&
-           std::u16string_view(u"=+-@\uFF1D\uFF0B\uFF0D\uFF20").find(cell[pos]) !=
-               std::u16string_view::npos;
+           std::u16string_view(u"=+-@").find(AsciiTwin(cell[pos])) != std::u16string_view::npos;
 }
 
 std::string HistoryCsv(const HistoryList& history) {

@@ -23,10 +23,10 @@ inline constexpr std::u16string_view kExportFailed = u"无法导出历史记录:
 // is quoted, its quotes doubled; lines end in CR LF.
 //   a row {UTC+00H, 0, UTC+08H, 1970-01-01 08:00:00.000, say "hi", ok}
 //   ->    UTC+00H,0,UTC+08H,1970-01-01 08:00:00.000,"say ""hi"", ok"\r\n
-// What the user typed (the input and the note) is never run as a formula when
-// a spreadsheet opens the file: such a cell is written after a "'" (see
-// NeedsFormulaGuard). The zones, outputs and headings the program writes
-// itself go out as they are.
+// What the user typed (the input and the note) and a spreadsheet could take
+// for a formula (NeedsFormulaGuard says which) is written after a "'", which
+// spreadsheets read as "this is text". The zones, outputs and headings the
+// program writes itself go out as they are.
 std::string HistoryCsv(const HistoryList& history);
 
 // A typed cell that a spreadsheet would read as a formula, or whose first

@@ -5,6 +5,7 @@
 #include "core/Calendar.h"
 #include "core/FloorDivision.h"
 #include "core/InstantFacts.h"
+#include "core/LikelyUnit.h"
 #include "core/Timestamp.h"
 
 namespace tickwright {
@@ -14,9 +15,13 @@ namespace {
 constexpr std::array<std::u16string_view, 7> kWeekdays = {
     u"星期一", u"星期二", u"星期三", u"星期四", u"星期五", u"星期六", u"星期日"};
 
-// The units' words, in ElapsedTime::Unit order (Now has none).
+// The units' words, indexed by ElapsedTime::Unit (Now has none).
 constexpr std::array<std::u16string_view, 7> kUnitWords = {u"",   u"秒",   u"分钟", u"小时",
                                                            u"天", u"个月", u"年"};
+static_assert(static_cast<std::size_t>(ElapsedTime::Unit::Now) == 0 &&
+                  static_cast<std::size_t>(ElapsedTime::Unit::Second) == 1 &&
+                  static_cast<std::size_t>(ElapsedTime::Unit::Year) + 1 == kUnitWords.size(),
+              "kUnitWords follows ElapsedTime::Unit");
 
 std::u16string RelativeText(std::int64_t then, std::int64_t now, ZoneIndex zone) {
     const ElapsedTime elapsed = Elapsed(then, now, zone);
@@ -28,33 +33,14 @@ std::u16string RelativeText(std::int64_t then, std::int64_t now, ZoneIndex zone)
            (elapsed.future ? u"后" : u"前");
 }
 
-// The units a typed timestamp's digits may have been meant in, smallest
-// count first.
-enum class DigitsUnit { Seconds, Milliseconds, Microseconds, Nanoseconds };
-
-// The unit the digits most likely are, by how many there are, as the widely
-// used epoch converters judge it: up to 11 digits seconds (which reach the
-// year 5138), up to 14 milliseconds, up to 17 microseconds, more nanoseconds.
-DigitsUnit LikelyUnit(std::int64_t value) {
-    // The magnitude unsigned, so that INT64_MIN has one.
-    const std::uint64_t magnitude =
-        value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-    if (magnitude < 100000000000u) {
-        return DigitsUnit::Seconds;
-    }
-    if (magnitude < 100000000000000u) {
-        return DigitsUnit::Milliseconds;
-    }
-    return magnitude < 100000000000000000u ? DigitsUnit::Microseconds : DigitsUnit::Nanoseconds;
-}
-
 // When the digits most likely were another unit than the row's own: that
 // reading, on the input zone's clock, shown on the row's, as one more line.
 std::u16string OtherUnitLine(const HistoryInstant& row, std::int64_t value) {
-    const DigitsUnit likely = LikelyUnit(value);
-    const DigitsUnit converted = row.instant.precision == Precision::Seconds
-                                     ? DigitsUnit::Seconds
-                                     : DigitsUnit::Milliseconds;
+    // The magnitude unsigned, so that INT64_MIN has one.
+    const TimeUnit likely = LikelyUnit(value < 0 ? 0 - static_cast<std::uint64_t>(value)
+                                                 : static_cast<std::uint64_t>(value));
+    const TimeUnit converted =
+        row.instant.precision == Precision::Seconds ? TimeUnit::Seconds : TimeUnit::Milliseconds;
     if (value == 0 || likely == converted) {
         return {};
     }
@@ -63,17 +49,17 @@ std::u16string OtherUnitLine(const HistoryInstant& row, std::int64_t value) {
     std::int64_t wallMs = value;
     std::u16string_view label = u"若按毫秒计：";
     switch (likely) {
-        case DigitsUnit::Seconds:
+        case TimeUnit::Seconds:
             wallMs = value * MsOfDay::kPerSecond;
             label = u"若按秒计：";
             break;
-        case DigitsUnit::Milliseconds:
+        case TimeUnit::Milliseconds:
             break;
-        case DigitsUnit::Microseconds:
+        case TimeUnit::Microseconds:
             wallMs = FloorDiv(value, 1000);
             label = u"若按微秒计：";
             break;
-        case DigitsUnit::Nanoseconds:
+        case TimeUnit::Nanoseconds:
             wallMs = FloorDiv(value, 1000000);
             label = u"若按纳秒计：";
             break;
@@ -81,7 +67,7 @@ std::u16string OtherUnitLine(const HistoryInstant& row, std::int64_t value) {
     const CivilDateTime shown =
         CivilInZone(ShiftToZone(wallMs, row.inputZone, kUtcZone), row.instant.zone);
     return u'\n' + std::u16string(label) + FormatCivilDay(shown.day) + u' ' +
-           FormatTimeOfDay(shown.time, likely != DigitsUnit::Seconds);
+           FormatTimeOfDay(shown.time, likely != TimeUnit::Seconds);
 }
 
 }  // namespace

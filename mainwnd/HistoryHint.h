@@ -12,9 +12,9 @@
 //   星期三，2023-W46，当年第 319 天
 //   距今：2 年前
 // and, when the digits of a typed timestamp most likely were another unit
-// than the one it was converted in (by their count: up to 11 digits seconds,
-// up to 14 milliseconds, up to 17 microseconds, more nanoseconds), one line
-// with that reading in the row's zone. 1700000000 typed under 毫秒 at UTC+08H:
+// than the one it was converted in (by their size, core/LikelyUnit.h), one
+// line with that reading in the row's zone. 1700000000 typed under 毫秒 at
+// UTC+08H:
 //   若按秒计：2023-11-15 06:13:20
 
 #include <cstdint>

@@ -28,11 +28,15 @@ FromTimestampResult ComputeFromTimestamp(std::u16string_view timestampText, Zone
     result.inputDate = FormatCivilDay(input.day);
     result.inputTime = FormatTimeOfDay(input.time, ShowsMilliseconds(precision));
     result.output = OutputOf(ms, inputZone, outputZone, precision);
+    // The instant the row shows: at the ends of the 64-bit range the shift
+    // to the output zone saturates, and the row's date and time with it, so
+    // the instant is taken back from that shown wall-clock time.
+    const std::int64_t shown = ShiftToZone(ms, inputZone, outputZone);
     result.record = {inputZone,
                      std::u16string(timestampText),
                      outputZone,
                      result.output.date + u' ' + result.output.time,
-                     {ShiftToZone(ms, inputZone, kUtcZone), precision, outputZone, value}};
+                     {ShiftToZone(shown, outputZone, kUtcZone), precision, outputZone, value}};
     return result;
 }
 

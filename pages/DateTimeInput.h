@@ -23,7 +23,9 @@ inline constexpr std::u16string_view kRefusedOutputText = u"-";
 inline constexpr std::u16string_view kMidnightText = u"00:00:00";
 
 struct DateTimeInput {
-    std::u16string effectiveTime;  // the typed time, or "00:00:00" for an empty one
+    // The typed time, or "00:00:00" for an empty one (or one of invisible
+    // format characters alone, which readers do not see).
+    std::u16string effectiveTime;
     PackedDate date = -1;
     PackedTime time = -1;
     std::optional<std::u16string_view> message;  // set when refused

@@ -37,14 +37,15 @@ TICKWRIGHT_PACKAGE_PACKAGES=(
 # What testing it needs besides: the test frameworks, clang for the fuzzers
 # and llvm for its symbolizer (LeakSanitizer names the frames a suppression
 # matches only through it), a virtual X server and a way to type into the
-# real window, the desktop-file validators, lintian for the package, and the
+# real window, the desktop-file validators, lintian for the package, the
 # mingw-w64 cross compiler that checks the dialog layer's contract beside
-# <windows.h>.
+# <windows.h>, and the Unicode Character Database the character tables are
+# made from and the tests' own reading of it.
 TICKWRIGHT_TEST_PACKAGES=(
     "${TICKWRIGHT_PACKAGE_PACKAGES[@]}"
     clang libclang-rt-dev llvm libgtest-dev libbenchmark-dev
     xvfb xauth libx11-dev xdotool desktop-file-utils appstream lintian
-    g++-mingw-w64-x86-64-posix
+    g++-mingw-w64-x86-64-posix unicode-data
 )
 
 # What building Windows Tickwright on Debian needs: the mingw-w64 cross

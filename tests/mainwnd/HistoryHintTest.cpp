@@ -94,6 +94,44 @@ TEST(HistoryHint, OfRowsFromBothPagesInEitherPrecision) {
 
 // The unit the digits of a typed timestamp most likely are, by their count:
 // when it is not the row's own, one line with that reading.
+// At the ends of the 64-bit range the shift to the output zone saturates,
+// and the row shows the date and time it saturated to: the hint names that
+// same instant, in zones 0, 12 and 24.
+TEST(HistoryHint, NamesTheInstantTheRowShowsAtTheEndsOfTheRange) {
+    struct Case {
+        const char16_t* typed;
+        ZoneIndex from;
+        ZoneIndex to;
+        std::u16string_view output;  // what the row shows
+        std::u16string_view iso;     // the hint's first line, after "ISO 8601："
+    };
+    const Case cases[] = {
+        {u"9223372036854775807", 12, 24, u"292278994-08-17 07:12:55.807",
+         u"+292278994-08-17T07:12:55.807+12:00"},
+        {u"9223372036854775807", 0, 24, u"292278994-08-17 07:12:55.807",
+         u"+292278994-08-17T07:12:55.807+12:00"},
+        {u"9223372036854775807", 0, 12, u"292278994-08-17 07:12:55.807",
+         u"+292278994-08-17T07:12:55.807+00:00"},
+        {u"9223372036854775807", 24, 12, u"292278994-08-16 19:12:55.807",
+         u"+292278994-08-16T19:12:55.807+00:00"},
+        {u"-9223372036854775808", 12, 0, u"-292275055-05-16 16:47:04.192",
+         u"-292275055-05-16T16:47:04.192-12:00"},
+        {u"-9223372036854775808", 24, 0, u"-292275055-05-16 16:47:04.192",
+         u"-292275055-05-16T16:47:04.192-12:00"},
+        {u"-9223372036854775808", 24, 12, u"-292275055-05-16 16:47:04.192",
+         u"-292275055-05-16T16:47:04.192+00:00"},
+        {u"-9223372036854775808", 0, 24, u"-292275055-05-17 16:47:04.192",
+         u"-292275055-05-17T16:47:04.192+12:00"},
+    };
+    for (const Case& c : cases) {
+        const ConversionRecord record = ComputeFromTimestamp(c.typed, c.from, c.to, kMs).record;
+        const std::string where = std::to_string(c.from) + " to " + std::to_string(c.to);
+        EXPECT_EQ(record.output, c.output) << where;
+        const std::u16string hint = HistoryHint(InstantOf(record), 0);
+        EXPECT_EQ(hint.substr(0, hint.find(u'\n')), u"ISO 8601：" + std::u16string(c.iso)) << where;
+    }
+}
+
 TEST(HistoryHint, OffersTheUnitTheDigitsMostLikelyAre) {
     struct Case {
         const char16_t* text;

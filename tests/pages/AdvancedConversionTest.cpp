@@ -21,7 +21,8 @@ TEST(AdvancedConversion, FromTimestamp) {
         const char16_t* inputDate;
         const char16_t* inputTime;
         OutputSide output;
-        std::int64_t unixMs;  // the instant the row keeps
+        std::int64_t unixMs;  // the instant the row shows
+        std::int64_t typed;   // the number read, which the row also keeps
         const char* why;
     };
     const Case cases[] = {
@@ -33,6 +34,7 @@ TEST(AdvancedConversion, FromTimestamp) {
          u"00:00:00.000",
          {u"28800000", u"1970-01-01", u"08:00:00.000"},
          0,
+         0,
          "UTC to UTC+08H"},
         {u"0",
          12,
@@ -41,6 +43,7 @@ TEST(AdvancedConversion, FromTimestamp) {
          u"1970-01-01",
          u"00:00:00",
          {u"28800", u"1970-01-01", u"08:00:00"},
+         0,
          0,
          "the same in seconds"},
         {u"1700000000",
@@ -51,6 +54,7 @@ TEST(AdvancedConversion, FromTimestamp) {
          u"22:13:20",
          {u"1700028800", u"2023-11-15", u"06:13:20"},
          1700000000000,
+         1700000000,
          "across midnight"},
         {u"0",
          0,
@@ -60,6 +64,7 @@ TEST(AdvancedConversion, FromTimestamp) {
          u"00:00:00.000",
          {u"86400000", u"1970-01-02", u"00:00:00.000"},
          43200000,
+         0,
          "UTC-12H to UTC+12H"},
         {u"0",
          24,
@@ -69,6 +74,7 @@ TEST(AdvancedConversion, FromTimestamp) {
          u"00:00:00.000",
          {u"-86400000", u"1969-12-31", u"00:00:00.000"},
          -43200000,
+         0,
          "UTC+12H to UTC-12H"},
         {u"00042",
          7,
@@ -78,6 +84,7 @@ TEST(AdvancedConversion, FromTimestamp) {
          u"00:00:00.042",
          {u"42", u"1970-01-01", u"00:00:00.042"},
          18000042,
+         42,
          "equal zones repeat the input in plain form"},
         {u"",
          12,
@@ -86,6 +93,7 @@ TEST(AdvancedConversion, FromTimestamp) {
          u"1970-01-01",
          u"00:00:00.000",
          {u"0", u"1970-01-01", u"00:00:00.000"},
+         0,
          0,
          "empty text reads as 0"},
         {u"-1500",
@@ -96,6 +104,7 @@ TEST(AdvancedConversion, FromTimestamp) {
          u"23:35:00",
          {u"-1500", u"1969-12-31", u"23:35:00"},
          -1500000,
+         -1500,
          "negative seconds"},
         {u"-1",
          12,
@@ -105,6 +114,7 @@ TEST(AdvancedConversion, FromTimestamp) {
          u"23:59:59.999",
          {u"-1", u"1969-12-31", u"23:59:59.999"},
          -1,
+         -1,
          "one ms before the epoch"},
         {u"-9223372036854775808",
          24,
@@ -113,8 +123,9 @@ TEST(AdvancedConversion, FromTimestamp) {
          u"-292275055-05-16",
          u"16:47:04",
          {u"-9223372036854776", u"-292275055-05-16", u"16:47:04"},
+         INT64_MIN + 12 * 3600000,
          INT64_MIN,
-         "saturated at the bottom"},
+         "saturated at the bottom: the row shows, and keeps, the instant it stopped at"},
         {u"5",
          -1,
          20,
@@ -123,6 +134,7 @@ TEST(AdvancedConversion, FromTimestamp) {
          u"00:00:05",
          {u"28805", u"1970-01-01", u"08:00:05"},
          5000,
+         5,
          "no input zone reads as offset 0"},
     };
     for (const Case& c : cases) {
@@ -132,12 +144,11 @@ TEST(AdvancedConversion, FromTimestamp) {
         EXPECT_EQ(result.output.timestamp, c.output.timestamp) << c.why;
         EXPECT_EQ(result.output.date, c.output.date) << c.why;
         EXPECT_EQ(result.output.time, c.output.time) << c.why;
-        EXPECT_EQ(result.record,
-                  (ConversionRecord{c.in,
-                                    c.text,
-                                    c.out,
-                                    c.output.date + u' ' + c.output.time,
-                                    {c.unixMs, c.precision, c.out, ParseTimestampText(c.text)}}))
+        EXPECT_EQ(result.record, (ConversionRecord{c.in,
+                                                   c.text,
+                                                   c.out,
+                                                   c.output.date + u' ' + c.output.time,
+                                                   {c.unixMs, c.precision, c.out, c.typed}}))
             << c.why;
     }
 }

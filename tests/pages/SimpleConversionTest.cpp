@@ -86,38 +86,42 @@ TEST(SimpleConversion, TimestampToDateAndTime) {
         Precision precision;
         const char16_t* date;
         const char16_t* time;
-        std::int64_t unixMs;  // the instant; the row also keeps the number read
+        std::int64_t unixMs;  // the instant the row shows
+        std::int64_t typed;   // the number read, which the row also keeps
         const char* why;
     };
     const Case cases[] = {
-        {u"473412335", 20, kS, u"1985-01-01", u"15:25:35", 473412335000, "worked example back"},
-        {u"0", 20, kMs, u"1970-01-01", u"08:00:00.000", 0, "epoch at UTC+08H"},
-        {u"0", 20, kS, u"1970-01-01", u"08:00:00", 0, "no milliseconds under seconds"},
-        {u"abc", 12, kMs, u"1970-01-01", u"00:00:00.000", 0, "letters read as 0"},
-        {u"-", 12, kMs, u"1970-01-01", u"00:00:00.000", 0, "the dash left by an error reads as 0"},
-        {u"", 12, kS, u"1970-01-01", u"00:00:00", 0, "empty reads as 0"},
-        {u"-1", 12, kS, u"1969-12-31", u"23:59:59", -1000, "one second before the epoch"},
-        {u"-86400001", 12, kMs, u"1969-12-30", u"23:59:59.999", -86400001,
+        {u"473412335", 20, kS, u"1985-01-01", u"15:25:35", 473412335000, 473412335,
+         "worked example back"},
+        {u"0", 20, kMs, u"1970-01-01", u"08:00:00.000", 0, 0, "epoch at UTC+08H"},
+        {u"0", 20, kS, u"1970-01-01", u"08:00:00", 0, 0, "no milliseconds under seconds"},
+        {u"abc", 12, kMs, u"1970-01-01", u"00:00:00.000", 0, 0, "letters read as 0"},
+        {u"-", 12, kMs, u"1970-01-01", u"00:00:00.000", 0, 0,
+         "the dash left by an error reads as 0"},
+        {u"", 12, kS, u"1970-01-01", u"00:00:00", 0, 0, "empty reads as 0"},
+        {u"-1", 12, kS, u"1969-12-31", u"23:59:59", -1000, -1, "one second before the epoch"},
+        {u"-86400001", 12, kMs, u"1969-12-30", u"23:59:59.999", -86400001, -86400001,
          "just past a negative day"},
-        {u"9223372036854775807", 12, kS, u"292278994-08-17", u"07:12:55", INT64_MAX,
+        {u"9223372036854775807", 12, kS, u"292278994-08-17", u"07:12:55", INT64_MAX, INT64_MAX,
          "saturated milliseconds show the last instant there is"},
-        {u"9223372036854775807", 24, kMs, u"292278994-08-17", u"07:12:55.807", INT64_MAX,
-         "the shift saturates instead of wrapping"},
+        {u"9223372036854775807", 24, kMs, u"292278994-08-17", u"07:12:55.807",
+         INT64_MAX - 12 * 3600000, INT64_MAX,
+         "the shift saturates instead of wrapping, and the row shows where it stopped"},
         {u"1700000000123456789", 20, kMs, u"53872825-06-19", u"16:30:56.789", 1700000000123456789,
+         1700000000123456789,
          "a nanosecond log timestamp pasted under milliseconds shows its true date"},
-        {u"-2208988800001", 12, kMs, u"1899-12-31", u"23:59:59.999", -2208988800001,
+        {u"-2208988800001", 12, kMs, u"1899-12-31", u"23:59:59.999", -2208988800001, -2208988800001,
          "before 1900 shows the year it is"},
     };
     for (const Case& c : cases) {
         const ToDateTimeResult result = ConvertToDateTime(c.text, c.zone, c.precision);
         EXPECT_EQ(result.output.date, c.date) << c.why;
         EXPECT_EQ(result.output.time, c.time) << c.why;
-        EXPECT_EQ(result.record,
-                  (ConversionRecord{kUtcZone,
-                                    c.text,
-                                    c.zone,
-                                    std::u16string(c.date) + u' ' + c.time,
-                                    {c.unixMs, c.precision, c.zone, ParseTimestampText(c.text)}}))
+        EXPECT_EQ(result.record, (ConversionRecord{kUtcZone,
+                                                   c.text,
+                                                   c.zone,
+                                                   std::u16string(c.date) + u' ' + c.time,
+                                                   {c.unixMs, c.precision, c.zone, c.typed}}))
             << c.why;
     }
 }
