@@ -15,6 +15,7 @@
 #include "mainwnd/HistoryColumns.h"
 #include "mainwnd/HistoryExport.h"
 #include "mainwnd/HistoryList.h"
+#include "tests/UnicodeData.h"
 #include "tests/Utf8.h"
 #include "tests/mainwnd/CsvReader.h"
 
@@ -42,9 +43,10 @@ std::u16string WellFormed(const std::u16string& text) {
 }
 
 // The guard's rule, stated on its own: a typed cell is guarded when it starts
-// with a tab, CR or LF, or when its first code point that is neither white
-// space nor of General Category Cf is = + - @ or their full-width forms;
-// but never a plain signed integer, nor "-" alone.
+// with a tab, CR or LF, or when its first code point that is neither
+// White_Space nor of General Category Cf (both as the installed Unicode
+// Character Database says) is = + - @ or their full-width forms; but never a
+// plain signed integer, nor "-" alone.
 bool RuleGuards(const std::u16string& cell) {
     if (cell.empty()) {
         return false;
@@ -58,15 +60,13 @@ bool RuleGuards(const std::u16string& cell) {
                                      [](char16_t c) { return c >= u'0' && c <= u'9'; }))) {
         return false;
     }
-    const std::u16string_view blanks = u" \t\n\v\f\r\u00A0\u3000";
     for (std::size_t i = 0; i < cell.size(); ++i) {
         char32_t c = cell[i];
         if (c >= 0xD800 && c <= 0xDBFF && i + 1 < cell.size() && cell[i + 1] >= 0xDC00 &&
             cell[i + 1] <= 0xDFFF) {
             c = 0x10000 + ((c - 0xD800) << 10) + (cell[++i] - 0xDC00);
         }
-        if ((c < 0x10000 && blanks.find(static_cast<char16_t>(c)) != std::u16string_view::npos) ||
-            IsInvisibleFormat(c)) {
+        if (testsupport::IsWhiteSpaceInData(c) || testsupport::IsFormatInData(c)) {
             continue;
         }
         return std::u32string_view(U"=+-@\uFF1D\uFF0B\uFF0D\uFF20").find(c) !=

@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "core/DecimalText.h"
 #include "core/Precision.h"
 #include "core/Zones.h"
+#include "tests/UnicodeData.h"
 
 namespace tickwright {
 
@@ -41,25 +41,30 @@ inline std::optional<ConversionInput> DecodeConversionInput(const std::uint8_t* 
                            TextFromBytes(data + 3, size - 3)};
 }
 
-// The text as the readers must see it: every invisible format character
-// gone, a surrogate pair that encodes one taken out whole. A lone surrogate
-// stays a character of its own (written as U+FFFD), so that taking out what
-// stood between two lone halves cannot join them into a new character.
+// The text as the readers must see it: every character of General Category
+// Cf (as the installed Unicode Character Database says, not the program's
+// table) gone, a surrogate pair that encodes one taken out whole. A lone
+// surrogate stays a character of its own (written as U+FFFD), so that taking
+// out what stood between two lone halves cannot join them into a new
+// character.
 inline std::u16string WithoutInvisible(const std::u16string& text) {
     const auto isHigh = [](char16_t c) { return c >= 0xD800 && c <= 0xDBFF; };
     const auto isLow = [](char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; };
     std::u16string visible;
     for (std::size_t i = 0; i < text.size();) {
-        const std::size_t skip = InvisibleFormatLength(text, i);
-        if (skip != 0) {
-            i += skip;
-        } else if (isHigh(text[i]) && i + 1 < text.size() && isLow(text[i + 1])) {
-            visible.append(text, i, 2);
-            i += 2;
-        } else {
-            visible.push_back(isHigh(text[i]) || isLow(text[i]) ? u'\uFFFD' : text[i]);
-            ++i;
+        const bool pair = isHigh(text[i]) && i + 1 < text.size() && isLow(text[i + 1]);
+        const char32_t c =
+            pair ? 0x10000 + ((char32_t{text[i]} - 0xD800) << 10) + (text[i + 1] - 0xDC00)
+                 : text[i];
+        const std::size_t length = pair ? 2 : 1;
+        if (!testsupport::IsFormatInData(c)) {
+            if (pair) {
+                visible.append(text, i, 2);
+            } else {
+                visible.push_back(isHigh(text[i]) || isLow(text[i]) ? u'\uFFFD' : text[i]);
+            }
         }
+        i += length;
     }
     return visible;
 }
