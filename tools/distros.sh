@@ -8,7 +8,17 @@
 # Needs root (to make the roots and chroot into them) and mmdebstrap; the
 # roots and logs go under build/distros (TICKWRIGHT_DISTROS_DIR), and a root
 # that is already there is made afresh.
+#   tools/distros.sh --remove-root DIR   removes one root as a run would (its
+#                                        test: tests/e2e/DistrosCleanUp.sh)
 set -uo pipefail
+# Paths given to the script are the caller's: read from where it was run.
+caller=$PWD
+from_caller() {
+    case $1 in
+        /*) printf '%s\n' "$1" ;;
+        *) printf '%s\n' "$caller/$1" ;;
+    esac
+}
 cd "$(dirname "$0")/.."
 repo=$PWD
 
@@ -16,13 +26,6 @@ if [ "$(id -u)" -ne 0 ]; then
     echo "tools/distros.sh needs root: it makes Debian roots and runs the tests inside them." >&2
     exit 2
 fi
-if ! command -v mmdebstrap >/dev/null; then
-    echo "tools/distros.sh needs mmdebstrap (apt-get install mmdebstrap) to make the roots." >&2
-    exit 2
-fi
-
-work=${TICKWRIGHT_DISTROS_DIR:-$repo/build/distros}
-mkdir -p "$work"
 
 # What this run mounted, unmounted by the shell that mounted it: every mount
 # is made in this shell (never in a subshell, whose list the trap below
@@ -43,30 +46,90 @@ bind() {
     mount --bind "$1" "$2" && mounted+=("$2")
 }
 
-# Everything mounted at or below $1, deepest first.
+# The mount points at or below the directory $1, deepest first: from the
+# kernel's own table (/proc/self/mountinfo), whose paths are canonical and
+# write a blank, tab, line feed or backslash as an octal escape ("\040"),
+# unescaped here and compared by whole path components with $1, which is
+# made canonical first (a relative path, "//", a trailing "/", a symlink on
+# the way would otherwise never match).
 mounts_under() {
-    findmnt -rn -o TARGET | awk -v root="$1" '$0 == root || index($0, root "/") == 1' | sort -r
+    local root
+    root=$(realpath -e -- "$1" 2>/dev/null) || return 0
+    ROOT=$root awk '
+        function unescape(text,    out, i, c) {
+            out = ""
+            for (i = 1; i <= length(text); i++) {
+                c = substr(text, i, 1)
+                if (c == "\\" && substr(text, i + 1, 3) ~ /^[0-7][0-7][0-7]$/) {
+                    out = out sprintf("%c", substr(text, i + 1, 1) * 64 + substr(text, i + 2, 1) * 8 + substr(text, i + 3, 1))
+                    i += 3
+                } else {
+                    out = out c
+                }
+            }
+            return out
+        }
+        BEGIN { root = ENVIRON["ROOT"] }
+        {
+            point = unescape($5)
+            if (point == root || index(point, root "/") == 1) print point
+        }
+    ' /proc/self/mountinfo | sort -r
+}
+
+# Whether anything is mounted at or below the directory $1: by the mount
+# table, and by device, a directory below it on another file system than
+# its own (find -xdev still names a mount point, on the device mounted there).
+mounted_below() {
+    local root device
+    root=$(realpath -e -- "$1" 2>/dev/null) || return 1
+    [ -n "$(mounts_under "$root")" ] && return 0
+    device=$(stat -c %d -- "$root")
+    find "$root" -xdev -mindepth 1 -type d -printf '%D\n' 2>/dev/null | grep -qvx -- "$device"
 }
 
 # Removes a root an earlier run left behind. A run killed outright (SIGKILL,
 # a lost machine) could not unmount: its binds of the host's /proc, /sys and
 # /dev are still there, and removing through them would remove the host's
-# own files. So whatever is mounted below the root is unmounted first, and
-# nothing is removed while anything still is; rm never leaves the root's
-# file system either.
+# own files. So the path is made canonical once, whatever is mounted below
+# it is unmounted, and nothing is removed while anything still is; rm never
+# leaves the root's file system either.
 remove_root() {
-    local root=$1 target
-    [ -e "$root" ] || return 0
-    while read -r target; do
-        umount "$target" 2>/dev/null || umount -l "$target" 2>/dev/null || true
+    local root target
+    [ -e "$1" ] || return 0
+    root=$(realpath -e -- "$1") || return 1
+    if [ "$root" = / ]; then
+        echo "tools/distros.sh: will not remove /" >&2
+        return 1
+    fi
+    while IFS= read -r target; do
+        umount -- "$target" 2>/dev/null || umount -l -- "$target" 2>/dev/null || true
     done < <(mounts_under "$root")
-    if [ -n "$(mounts_under "$root")" ]; then
+    if mounted_below "$root"; then
         echo "tools/distros.sh: still mounted under $root, not removing it:" >&2
         mounts_under "$root" >&2
         return 1
     fi
-    rm -rf --one-file-system "$root"
+    rm -rf --one-file-system -- "$root"
 }
+
+if [ "${1:-}" = --remove-root ]; then
+    [ $# -eq 2 ] || { echo "usage: tools/distros.sh --remove-root DIR" >&2; exit 2; }
+    remove_root "$(from_caller "$2")"
+    exit
+fi
+
+if ! command -v mmdebstrap >/dev/null; then
+    echo "tools/distros.sh needs mmdebstrap (apt-get install mmdebstrap) to make the roots." >&2
+    exit 2
+fi
+
+# Every path below is made from this one, canonical: the mount table names
+# mount points so, and a bind made at a path of another spelling would not
+# be found again there.
+work=$(from_caller "${TICKWRIGHT_DISTROS_DIR:-$repo/build/distros}")
+mkdir -p "$work"
+work=$(realpath -e -- "$work")
 
 # One clone for every system, so the table speaks of one commit however long
 # the run takes.
