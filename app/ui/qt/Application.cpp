@@ -7,14 +7,18 @@
 #include <QTranslator>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <memory>
+#include <optional>
+#include <string_view>
 
 #include "app/ui/DialogTemplate.h"
 #include "app/ui/qt/ClassicStyle.h"
 #include "app/ui/qt/Fonts.h"
 #include "app/ui/qt/KeyRouter.h"
 #include "app/ui/qt/LinkButton.h"
+#include "app/ui/qt/PlatformChoice.h"
 #include "app/ui/qt/ProgramArguments.h"
 #include "app/ui/qt/QtText.h"
 
@@ -47,7 +51,32 @@ void KeepProgramArguments(int argc, char** argv) {
 
 }  // namespace qt
 
+namespace {
+
+std::optional<std::string> Variable(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? std::optional<std::string>(value) : std::nullopt;
+}
+
+bool PlatformArgument() {
+    for (int i = 1; i < g_argc; ++i) {
+        const std::string_view argument = g_argv[i];
+        if (argument == "-platform" || argument == "--platform") {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
 Application::Application(const ApplicationInfo& info) {
+    // Before Qt picks its window-system plugin (PlatformChoice.h).
+    if (const std::optional<std::string> platform = qt::PreferredPlatform(
+            {Variable("QT_QPA_PLATFORM"), Variable("DISPLAY"), Variable("WAYLAND_DISPLAY"),
+             Variable("XDG_SESSION_TYPE"), PlatformArgument()})) {
+        qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(*platform));
+    }
     TheApplication() = std::make_unique<QApplication>(g_argc, g_argv);
     if (!info.name.empty()) {
         QApplication::setApplicationName(ToQString(info.name));

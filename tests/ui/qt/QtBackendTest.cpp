@@ -11,12 +11,15 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "app/resources/ResourceIds.h"
 #include "app/ui/Dialog.h"
 #include "app/ui/DialogAccess.h"
 #include "app/ui/FileDialogs.h"
 #include "app/ui/qt/DialogWindow.h"
+#include "app/ui/qt/PlatformChoice.h"
 #include "app/ui/test/Driver.h"
 
 namespace {
@@ -84,6 +87,33 @@ TEST(QtBackend, TheSaveDialogAddsTheDefaultSuffixToANameTypedWithoutOne) {
                                  u"csv"});
         EXPECT_EQ(chosen, QDir(folder.path()).filePath(c.expected).toStdU16String())
             << c.typed.toStdString();
+    }
+}
+
+// In a Wayland session with an X server beside it the program runs on X, so
+// the desktop draws its title bar with the template's buttons (Qt's own
+// Wayland decoration shows maximize on every window); a platform the user
+// named always stands.
+TEST(QtPlatformChoice, XWaylandWhereThereIsOneAndTheUsersChoiceAlways) {
+    using Env = ui::qt::SessionEnvironment;
+    struct Case {
+        Env environment;
+        std::optional<std::string> chosen;
+        const char* why;
+    };
+    const Case cases[] = {
+        {Env{{}, ":0", "wayland-0", "wayland", false}, "xcb", "GNOME on Wayland, XWayland"},
+        {Env{{}, ":0", {}, "wayland", false}, "xcb", "the session type alone says Wayland"},
+        {Env{{}, ":0", "wayland-0", {}, false}, "xcb", "a Wayland display alone says it"},
+        {Env{"wayland", ":0", "wayland-0", "wayland", false}, {}, "QT_QPA_PLATFORM stands"},
+        {Env{{}, ":0", "wayland-0", "wayland", true}, {}, "-platform stands"},
+        {Env{"", ":0", "wayland-0", "wayland", false}, "xcb", "an empty QT_QPA_PLATFORM is none"},
+        {Env{{}, {}, "wayland-0", "wayland", false}, {}, "no X server: Wayland it is"},
+        {Env{{}, ":0", {}, "x11", false}, {}, "an X session needs no choosing"},
+        {Env{{}, {}, {}, "tty", false}, {}, "nothing at all"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ui::qt::PreferredPlatform(c.environment), c.chosen) << c.why;
     }
 }
 
