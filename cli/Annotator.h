@@ -1,0 +1,57 @@
+#pragma once
+
+// Annotates a stream of bytes: after every epoch number found by the core's
+// rule (EpochScanner.h) it inserts " [DATE TIME ZONE]" (or ISO 8601, or the
+// text in place of the number); every other byte passes through unchanged,
+// invalid UTF-8, NUL bytes, CR LF and a last line without a line end alike.
+// The input comes in pieces of any size, so a line of any length costs
+// constant memory: what is held back between pieces is at most the start of
+// one number.
+//   Annotator annotate(options, 20, false, false, [&](std::string_view bytes) { ... });
+//   annotate.Feed("ts=17000000");
+//   annotate.Feed("00123 ok\n");
+//   annotate.Finish();   // wrote "ts=1700000000123 [2023-11-15 06:13:20.123 UTC+08H] ok\n"
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "core/EpochScanner.h"
+#include "core/EpochText.h"
+#include "core/Zones.h"
+
+namespace tickwright::cli {
+
+class Annotator {
+public:
+    // `write` takes the output, in pieces; it is called with nothing else.
+    using Writer = std::function<void(std::string_view bytes)>;
+    Annotator(const ScanOptions& options, ZoneIndex zone, bool replace, bool iso, Writer write);
+
+    // Annotates `text`, a piece of the input with the piece held back last
+    // time before it, and says how much of it is done: the rest (at most 30
+    // bytes, the start of a number that may go on) must come again at the
+    // front of the next piece. `more`: more input follows.
+    std::size_t Annotate(std::string_view text, bool more);
+
+    // The same for pieces that come one after another anywhere in memory:
+    // what is held back is kept here.
+    void Feed(std::string_view bytes);
+    // The end of the input: what was held back is judged and written.
+    void Finish();
+
+private:
+    void Annotation(const EpochNumber& number);
+
+    ScanOptions m_options;
+    EpochText m_text;
+    std::string m_zoneName;
+    bool m_replace;
+    bool m_iso;
+    Writer m_write;
+    std::string m_heldBack;  // Feed's: the start of a number a piece ended in
+    bool m_afterWord = false;
+    std::string m_annotation;
+};
+
+}  // namespace tickwright::cli

@@ -1,0 +1,289 @@
+// tickwright-cli: the console twin of the window program, built from the
+// core alone. Converts numbers and dates, and annotates logs in a stream of
+// constant memory.
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "cli/Annotator.h"
+#include "cli/CliCommand.h"
+#include "cli/ConsoleFiles.h"
+#include "core/Clock.h"
+#include "core/DecimalText.h"
+#include "core/EpochText.h"
+#include "core/TextParsing.h"
+#include "core/Timestamp.h"
+// The window's words for a refused date or time (constants only).
+#include "pages/DateTimeInput.h"
+
+namespace tickwright::cli {
+
+namespace {
+
+constexpr int kDone = 0;
+constexpr int kFailed = 1;
+constexpr int kBadOptions = 2;
+
+// Standard output, buffered here: a write that fails ends the program, a
+// closed pipe quietly.
+class Output {
+public:
+    Output() { m_buffer.reserve(kSize); }
+    void Write(std::string_view bytes) {
+        if (m_buffer.size() + bytes.size() > kSize) {
+            Flush();
+        }
+        if (bytes.size() >= kSize) {
+            Put(bytes);
+            return;
+        }
+        m_buffer.append(bytes);
+    }
+    void Flush() {
+        Put(m_buffer);
+        m_buffer.clear();
+    }
+
+private:
+    static constexpr std::size_t kSize = 1 << 20;
+    static void Put(std::string_view bytes) {
+        const WriteResult result = WriteAll(kStandardOutput, bytes);
+        if (result == WriteResult::kClosed) {
+            std::exit(kDone);  // the reader has all it wanted
+        }
+        if (result == WriteResult::kFailed) {
+            const int error = errno;
+            Complain(std::string("cannot write the output: ") + std::strerror(error));
+            std::exit(kFailed);
+        }
+    }
+    std::string m_buffer;
+};
+
+std::string Ascii(std::u16string_view text) {
+    std::string out;
+    for (const char16_t c : text) {
+        out.push_back(c < 0x80 ? static_cast<char>(c) : '?');
+    }
+    return out;
+}
+
+std::string Utf8(std::u16string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t c = text[i];
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size()) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+        }
+        if (c < 0x80) {
+            out.push_back(static_cast<char>(c));
+        } else if (c < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        } else if (c < 0x10000) {
+            out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+            out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        }
+    }
+    return out;
+}
+
+std::u16string Utf16(std::string_view text) {
+    std::u16string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        char32_t c = b;
+        std::size_t length = 1;
+        if (b >= 0xF0 && i + 3 < text.size()) {
+            c = ((b & 0x07u) << 18) | ((text[i + 1] & 0x3Fu) << 12) | ((text[i + 2] & 0x3Fu) << 6) |
+                (text[i + 3] & 0x3Fu);
+            length = 4;
+        } else if (b >= 0xE0 && i + 2 < text.size()) {
+            c = ((b & 0x0Fu) << 12) | ((text[i + 1] & 0x3Fu) << 6) | (text[i + 2] & 0x3Fu);
+            length = 3;
+        } else if (b >= 0xC0 && i + 1 < text.size()) {
+            c = ((b & 0x1Fu) << 6) | (text[i + 1] & 0x3Fu);
+            length = 2;
+        }
+        if (c >= 0x10000) {
+            out.push_back(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
+            out.push_back(static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
+        } else {
+            out.push_back(static_cast<char16_t>(c));
+        }
+        i += length;
+    }
+    return out;
+}
+
+const char* UnitName(TimeUnit unit) {
+    switch (unit) {
+        case TimeUnit::Seconds:
+            return "s";
+        case TimeUnit::Milliseconds:
+            return "ms";
+        case TimeUnit::Microseconds:
+            return "us";
+        case TimeUnit::Nanoseconds:
+            break;
+    }
+    return "ns";
+}
+
+int Convert(const CliCommand& command, ZoneIndex zone) {
+    std::vector<EpochNumber> numbers;
+    for (const std::string& operand : command.operands) {
+        const std::optional<EpochNumber> number = ReadEpochNumber<char>(operand, command.scan);
+        if (!number) {
+            Complain("not an epoch number: '" + operand + "'\n\n" + CliUsage());
+            return kBadOptions;
+        }
+        numbers.push_back(*number);
+    }
+    Output output;
+    EpochText local(zone);
+    EpochText utc(kUtcZone);
+    const std::string zoneName = Ascii(ZoneName(zone));
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        const EpochNumber& number = numbers[i];
+        std::string line = command.operands[i] + '\t' + UnitName(number.unit) + '\t';
+        line += local.DateTime(number.instant, number.shownDigits);
+        line += ' ' + zoneName + '\t';
+        std::string_view iso = utc.Iso(number.instant, number.shownDigits);
+        iso.remove_suffix(6);  // "+00:00"
+        line += iso;
+        line += "Z\n";
+        output.Write(line);
+    }
+    output.Flush();
+    return kDone;
+}
+
+int ToTimestamp(const CliCommand& command, ZoneIndex zone) {
+    const std::u16string date = Utf16(command.operands[0]);
+    const std::u16string time = command.operands.size() > 1 ? Utf16(command.operands[1]) : u"";
+    // As the window reads its two fields: the date first; a time field empty
+    // to the reader (nothing, or invisible characters alone) is midnight.
+    const PackedDate packedDate = ParseDateText(date);
+    if (packedDate < kFirstPackedDate || packedDate > kLastPackedDate) {
+        Complain(Utf8(kBadDateMessage));
+        return kFailed;
+    }
+    const PackedTime packedTime =
+        ParseTimeText(SkipInvisible(time) == time.size() ? std::u16string(kMidnightText) : time);
+    if (packedTime < 0) {
+        Complain(Utf8(kBadTimeMessage));
+        return kFailed;
+    }
+    const Precision precision =
+        command.scan.unit == TimeUnit::Seconds ? Precision::Seconds : Precision::Milliseconds;
+    const std::int64_t ms =
+        ShiftToZone(CalendarToTimestamp(packedDate, packedTime), zone, kUtcZone);
+    Output output;
+    output.Write(Ascii(FormatTimestamp(TimestampFromMs(ms, precision))) + '\n');
+    output.Flush();
+    return kDone;
+}
+
+int Annotate(const CliCommand& command, ZoneIndex zone) {
+    Output output;
+    Annotator annotator(command.scan, zone, command.replace, command.iso,
+                        [&output](std::string_view bytes) { output.Write(bytes); });
+    std::vector<std::string> files = command.operands;
+    if (files.empty()) {
+        files.push_back("-");
+    }
+    // One buffer: what the last piece held back, then the next piece.
+    constexpr std::size_t kPiece = 1 << 20;
+    std::vector<char> buffer(kPiece + 64);
+    std::size_t held = 0;
+    int status = kDone;
+    for (const std::string& name : files) {
+        InputFile file(name);
+        if (!file.Open()) {
+            output.Flush();
+            Complain(name + ": " + file.Problem());
+            status = kFailed;
+            continue;
+        }
+        for (;;) {
+            const long got = file.Read(buffer.data() + held, kPiece);
+            if (got < 0) {
+                output.Flush();
+                Complain(name + ": " + file.Problem());
+                status = kFailed;
+                break;
+            }
+            if (got == 0) {
+                break;
+            }
+            // Files are read one after another, as cat reads them: a number
+            // may run on from one into the next.
+            const std::string_view text(buffer.data(), held + static_cast<std::size_t>(got));
+            const std::size_t done = annotator.Annotate(text, true);
+            held = text.size() - done;
+            std::memmove(buffer.data(), buffer.data() + done, held);
+        }
+    }
+    annotator.Annotate(std::string_view(buffer.data(), held), false);
+    output.Flush();
+    return status;
+}
+
+int Run(const std::vector<std::string>& arguments) {
+    const CliCommand command = ParseCliCommand(arguments);
+    switch (command.action) {
+        case CliAction::Help: {
+            Output output;
+            output.Write(CliUsage());
+            output.Flush();
+            return kDone;
+        }
+        case CliAction::Version: {
+            Output output;
+            output.Write(CliVersion(TICKWRIGHT_VERSION));
+            output.Flush();
+            return kDone;
+        }
+        case CliAction::Refuse:
+            Complain(command.problem + "\n\n" + CliUsage());
+            return kBadOptions;
+        default:
+            break;
+    }
+    const ZoneIndex zone = command.zone.value_or(DetectLocalZoneIndex());
+    switch (command.action) {
+        case CliAction::ToTimestamp:
+            return ToTimestamp(command, zone);
+        case CliAction::Annotate:
+            return Annotate(command, zone);
+        default:
+            return Convert(command, zone);
+    }
+}
+
+}  // namespace
+
+int Main(const std::vector<std::string>& arguments) {
+    PrepareConsole();
+    try {
+        return Run(arguments);
+    } catch (const std::exception& error) {
+        Complain(std::string("stopped: ") + error.what());
+    } catch (...) {
+        Complain("stopped");
+    }
+    return kFailed;
+}
+
+}  // namespace tickwright::cli
