@@ -76,7 +76,7 @@ TEST(Annotator, InsertsTheDateAndTimeAfterEveryEpochNumber) {
          false,
          std::string("\xFF\xFE\0"
                      "1700000000 [2023-11-14 22:13:20 UTC+00H]\r\n\xC3",
-                     47)},
+                     46)},
         {"", {}, 12, false, false, ""},
         {"1700000000", {}, 12, false, false, "1700000000 [2023-11-14 22:13:20 UTC+00H]"},
     };
