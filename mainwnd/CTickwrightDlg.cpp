@@ -8,6 +8,7 @@
 #include "mainwnd/DlgListDetail.h"
 #include "mainwnd/HistoryColumns.h"
 #include "mainwnd/HistoryExport.h"
+#include "mainwnd/HistoryPaste.h"
 #include "mainwnd/MainWindowLogic.h"
 #include "mainwnd/PrecisionSelector.h"
 #include "pages/DateTimeInput.h"
@@ -25,6 +26,7 @@ const ui::MessageMap<CTickwrightDlg>& CTickwrightDlg::GetMessageMap() {
         ui::OnClicked(res::IDC_CLEAR, &CTickwrightDlg::OnBnClickedClear),
         ui::OnRightClicked(res::IDC_HISTORY, &CTickwrightDlg::OnNMRclickHistory),
         ui::OnInitMenuMessage(&CTickwrightDlg::OnInitMenu),
+        ui::OnPasteKey(res::IDC_HISTORY, &CTickwrightDlg::OnPasteHistory),
     };
     return map;
 }
@@ -155,14 +157,32 @@ void CTickwrightDlg::OnNMRclickHistory(int row, int) {
            {res::IDM_COPY_AS_ISO_UTC, ui::LoadString(res::IDS_COPY_AS_ISO_UTC)},
            {res::IDM_COPY_AS_UNIX_SECONDS, ui::LoadString(res::IDS_COPY_AS_UNIX_SECONDS)},
            {res::IDM_COPY_AS_UNIX_MS, ui::LoadString(res::IDS_COPY_AS_UNIX_MS)}},
-          anyInstant}});
+          anyInstant},
+         {res::IDM_PASTE_CONVERT, ui::LoadString(res::IDS_PASTE_CONVERT)}});
     if (chosen == res::IDM_COPY_ROW) {
         ReportCopyRow(res::IDC_HISTORY, row);
     } else if (chosen == res::IDM_COPY_OUTPUT) {
         ReportCopyCell(res::IDC_HISTORY, row, static_cast<int>(HistoryColumn::Output));
     } else if (chosen >= res::IDM_COPY_AS_ISO_ZONE && chosen <= res::IDM_COPY_AS_UNIX_MS) {
         CopyRowsAs(row, static_cast<CopyAs>(chosen - res::IDM_COPY_AS_ISO_ZONE));
+    } else if (chosen == res::IDM_PASTE_CONVERT) {
+        OnPasteHistory();
     }
+}
+
+ZoneIndex CTickwrightDlg::VisibleOutputZone() const {
+    return m_simplePage->IsWindowVisible() ? m_simplePage->ComboGetCurSel(res::IDC_SIMPLE_ZONE)
+                                           : m_advancedPage->ComboGetCurSel(res::IDC_OUTPUT_ZONE);
+}
+
+void CTickwrightDlg::OnPasteHistory() {
+    std::vector<ConversionRecord> rows =
+        PastedRows(GetClipboardText().value_or(std::u16string()), VisibleOutputZone());
+    if (rows.empty()) {
+        MessageBox(kNothingToPaste, kPasteCaption, ui::MB_OK | ui::MB_ICONEXCLAMATION);
+        return;
+    }
+    m_historyList.AddConversions(std::move(rows));
 }
 
 void CTickwrightDlg::CopyRowsAs(int row, CopyAs kind) {

@@ -55,6 +55,12 @@ public:
     void OnNMRclickHistory(int row, int column);
     // Each acted-on row's instant as `kind`, a line each, on the clipboard.
     void CopyRowsAs(int row, CopyAs kind);
+    // Ctrl+V in the list and "粘贴并转换": every epoch number of the
+    // clipboard's text as a row (HistoryPaste.h), read top to bottom as the
+    // text has them, shown in the zone the visible page converts into; a
+    // message when there is none.
+    void OnPasteHistory();
+    ZoneIndex VisibleOutputZone() const;
     // Before the window menu opens: exporting needs rows to export.
     void OnInitMenu();
     // Asks where, then writes every row as CSV; tells the user if it failed.

@@ -20,18 +20,34 @@ void HistoryList::AddHistoryRecord(std::uint32_t inputZone, std::u16string input
          std::nullopt});
 }
 
+HistoryList::Row HistoryList::RowOf(ConversionRecord record) {
+    return {{ZoneName(record.inputZone),
+             std::move(record.input),
+             ZoneName(record.outputZone),
+             std::move(record.output),
+             {}},
+            HistoryInstant{record.instant, record.inputZone, record.outputZone}};
+}
+
 void HistoryList::AddConversion(ConversionRecord record) {
-    Add({{ZoneName(record.inputZone),
-          std::move(record.input),
-          ZoneName(record.outputZone),
-          std::move(record.output),
-          {}},
-         HistoryInstant{record.instant, record.inputZone, record.outputZone}});
+    Add(RowOf(std::move(record)));
 }
 
 void HistoryList::Add(Row row) {
     NotifyBeginInsertAtTop();
     m_oldestFirst.push_back(std::move(row));
+    NotifyEndInsertAtTop();
+}
+
+void HistoryList::AddConversions(std::vector<ConversionRecord> records) {
+    if (records.empty()) {
+        return;
+    }
+    NotifyBeginInsertAtTop(static_cast<int>(records.size()));
+    m_oldestFirst.reserve(m_oldestFirst.size() + records.size());
+    for (auto record = records.rbegin(); record != records.rend(); ++record) {
+        m_oldestFirst.push_back(RowOf(std::move(*record)));
+    }
     NotifyEndInsertAtTop();
 }
 

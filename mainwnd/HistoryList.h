@@ -26,6 +26,9 @@ public:
     // The same row for a conversion, which also keeps the instant it stands
     // for (not a column: the hint and "复制为" read it).
     void AddConversion(ConversionRecord record);
+    // Rows for many conversions at once, the first given ending at the top:
+    // as if added one by one from the last to the first, at the cost of one.
+    void AddConversions(std::vector<ConversionRecord> records);
     void ClearHistory();
     // The five texts of a row; an empty record for a row that does not exist.
     HistoryRecord GetHistoryRecord(int row) const;
@@ -44,6 +47,7 @@ private:
         HistoryRecord record;
         std::optional<HistoryInstant> instant;
     };
+    static Row RowOf(ConversionRecord record);
     void Add(Row row);
     const Row* Find(int row) const;
     std::size_t StorageIndex(int row) const;  // row must exist

@@ -20,6 +20,7 @@ inline constexpr int IDS_COPY_AS_ISO_ZONE = 106;
 inline constexpr int IDS_COPY_AS_ISO_UTC = 107;
 inline constexpr int IDS_COPY_AS_UNIX_SECONDS = 108;
 inline constexpr int IDS_COPY_AS_UNIX_MS = 109;
+inline constexpr int IDS_PASTE_CONVERT = 110;  // the same menu: a pasted text's numbers as rows
 inline constexpr int IDD_TICKWRIGHT_DIALOG = 102;
 inline constexpr int IDR_MAINFRAME = 128;  // the application icon
 inline constexpr int IDD_SIMPLE = 131;
@@ -39,6 +40,8 @@ inline constexpr int IDM_COPY_AS_ISO_ZONE = 32773;
 inline constexpr int IDM_COPY_AS_ISO_UTC = 32774;
 inline constexpr int IDM_COPY_AS_UNIX_SECONDS = 32775;
 inline constexpr int IDM_COPY_AS_UNIX_MS = 32776;
+// The same menu: the clipboard's epoch numbers as history rows (Ctrl+V).
+inline constexpr int IDM_PASTE_CONVERT = 32777;
 
 // A control no code addresses: labels and frames.
 inline constexpr int IDC_STATIC = -1;

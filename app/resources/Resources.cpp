@@ -213,6 +213,7 @@ void RegisterResources() {
     RegisterString(IDS_COPY_AS_ISO_UTC, u"ISO 8601 (UTC)");
     RegisterString(IDS_COPY_AS_UNIX_SECONDS, u"Unix 秒");
     RegisterString(IDS_COPY_AS_UNIX_MS, u"Unix 毫秒");
+    RegisterString(IDS_PASTE_CONVERT, u"粘贴并转换(&P)");
     // The pictures by file name (app/resources/icons); each backend makes
     // them part of the program its own way.
     RegisterIcon(IDR_MAINFRAME, {{u"tickwright-16.png", 16},

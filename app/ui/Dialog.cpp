@@ -89,6 +89,28 @@ bool Dialog::SetClipboardText(std::u16string_view text) const {
     return false;
 }
 
+std::optional<std::u16string> Dialog::GetClipboardText() const {
+    std::optional<std::u16string> text = backend::ClipboardText();
+    if (text) {
+        // CR LF (Windows) and a lone CR (old Mac text) end lines as LF does.
+        std::u16string lines;
+        lines.reserve(text->size());
+        for (std::size_t i = 0; i < text->size(); ++i) {
+            const char16_t c = (*text)[i];
+            if (c == u'\r') {
+                lines += u'\n';
+                if (i + 1 < text->size() && (*text)[i + 1] == u'\n') {
+                    ++i;
+                }
+            } else {
+                lines += c;
+            }
+        }
+        text = std::move(lines);
+    }
+    return text;
+}
+
 void Dialog::ReportCopyRows(int id, const std::vector<int>& rows) const {
     if (const ReportModel* model = ReportGetModel(id); model != nullptr && !rows.empty()) {
         SetClipboardText(RowsText(*model, ReportGetColumnCount(id), rows));

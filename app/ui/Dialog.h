@@ -10,6 +10,7 @@
 // backend on a screen of higher density scales them itself.
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -113,6 +114,9 @@ public:
     // When the system refuses, the user is told in a message box, and false
     // comes back.
     bool SetClipboardText(std::u16string_view text) const;
+    // The clipboard's text, its lines separated by "\n" whatever the system
+    // ends them with; nothing when it holds no text.
+    std::optional<std::u16string> GetClipboardText() const;
 
     // Timers deliver Notification::Timer with the id until killed. Ids are
     // nonzero (a window-system timer's id 0 is no timer of the window's).

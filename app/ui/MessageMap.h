@@ -25,6 +25,7 @@ enum class Notification {
     InitMenu,       // the window menu is about to open
     Size,           // the dialog was resized
     SysCommand,     // a window-menu command; first = the command id
+    PasteKey,       // a list with the focus: Ctrl+V (or Shift+Insert); id = the list
 };
 
 struct Event {
@@ -64,6 +65,11 @@ MessageMapEntry<D> OnDoubleClicked(int id, void (D::*handler)(int, int)) {
 template <class D>
 MessageMapEntry<D> OnRightClicked(int id, void (D::*handler)(int, int)) {
     return {Notification::RightClicked, id, nullptr, nullptr, handler};
+}
+
+template <class D>
+MessageMapEntry<D> OnPasteKey(int id, void (D::*handler)()) {
+    return {Notification::PasteKey, id, handler, nullptr, nullptr};
 }
 
 template <class D>

@@ -21,9 +21,9 @@ void ReportModel::RemoveObserver(ReportObserver* observer) const {
                       m_observers.end());
 }
 
-void ReportModel::NotifyBeginInsertAtTop() {
+void ReportModel::NotifyBeginInsertAtTop(int count) {
     for (ReportObserver* observer : m_observers) {
-        observer->BeginInsertAtTop();
+        observer->BeginInsertAtTop(count);
     }
 }
 

@@ -14,7 +14,8 @@ namespace ui {
 class ReportObserver {
 public:
     virtual ~ReportObserver() = default;
-    virtual void BeginInsertAtTop() = 0;
+    // `count` rows come at the top; the rows there move down by as many.
+    virtual void BeginInsertAtTop(int count) = 0;
     virtual void EndInsertAtTop() = 0;
     virtual void BeginReset() = 0;
     virtual void EndReset() = 0;
@@ -42,7 +43,7 @@ public:
     void RemoveObserver(ReportObserver* observer) const;
 
 protected:
-    void NotifyBeginInsertAtTop();
+    void NotifyBeginInsertAtTop(int count = 1);
     void NotifyEndInsertAtTop();
     void NotifyBeginReset();
     void NotifyEndReset();

@@ -95,7 +95,8 @@ TEST_F(HistoryOut, CtrlCAndTheShortcutMenuCopyARowOrItsOutput) {
 
     const std::vector<ui::test::MenuEntry> rowMenu = RightClick(OnRow(1), 1);
     EXPECT_EQ(ui::test::TextsOf(rowMenu),
-              (std::vector<std::u16string>{u"复制(&C)", u"复制输出内容(&O)", u"复制为(&A)"}));
+              (std::vector<std::u16string>{u"复制(&C)", u"复制输出内容(&O)", u"复制为(&A)",
+                                           u"粘贴并转换(&P)"}));
     EXPECT_EQ(ui::test::ClipboardText(), u"1970-01-01 08:00:00.000") << "the output alone";
     RightClick(OnRow(1), 0);
     EXPECT_EQ(ui::test::ClipboardText(), u"UTC+00H\t0\tUTC+08H\t1970-01-01 08:00:00.000\t");

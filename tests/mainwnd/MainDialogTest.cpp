@@ -46,7 +46,7 @@ public:
         m_history.AddObserver(this);
     }
     ~HistoryWatch() override { m_history.RemoveObserver(this); }
-    void BeginInsertAtTop() override {}
+    void BeginInsertAtTop(int) override {}
     void EndInsertAtTop() override { ++inserted; }
     void BeginReset() override { rowsBeforeReset = m_history.RowCount(); }
     void EndReset() override { ++resets; }

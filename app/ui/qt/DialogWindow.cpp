@@ -275,6 +275,11 @@ QWidget* DialogWindow::CreateList(const ControlTemplate& control) {
             m_owner->AsDialog()->ReportCopyRows(id, rows);
         }
     });
+    connect(view, &ReportView::PasteKeyPressed, this, [this, id] {
+        if (m_owner != nullptr) {
+            m_owner->Deliver(Event{Notification::PasteKey, id, 0, 0});
+        }
+    });
     view->SetRightClickHandler([this, id](int row, int column) {
         return m_owner != nullptr &&
                m_owner->Deliver(Event{Notification::RightClicked, id, row, column});

@@ -75,8 +75,8 @@ QVariant ReportModelAdapter::headerData(int section, Qt::Orientation orientation
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
-void ReportModelAdapter::BeginInsertAtTop() {
-    beginInsertRows(QModelIndex(), 0, 0);
+void ReportModelAdapter::BeginInsertAtTop(int count) {
+    beginInsertRows(QModelIndex(), 0, count - 1);
 }
 
 void ReportModelAdapter::EndInsertAtTop() {

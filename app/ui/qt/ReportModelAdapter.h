@@ -26,7 +26,7 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-    void BeginInsertAtTop() override;
+    void BeginInsertAtTop(int count) override;
     void EndInsertAtTop() override;
     void BeginReset() override;
     void EndReset() override;

@@ -107,6 +107,11 @@ void ReportView::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    if (event->matches(QKeySequence::Paste)) {
+        emit PasteKeyPressed();
+        event->accept();
+        return;
+    }
     if (event->matches(QKeySequence::Copy)) {
         const QList<int> selected = SelectedRows();
         emit CopyKeyPressed(RowsForCopyKey(std::vector<int>(selected.begin(), selected.end()),

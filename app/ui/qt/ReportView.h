@@ -33,6 +33,8 @@ signals:
     void DoubleClicked(int row, int column);
     // Ctrl+C: the rows to copy (ReportCopy.h's RowsForCopyKey).
     void CopyKeyPressed(const std::vector<int>& rows);
+    // Ctrl+V (the system's paste keys).
+    void PasteKeyPressed();
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;

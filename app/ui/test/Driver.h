@@ -127,6 +127,8 @@ enum class Key {
     Menu,  // the menu key
     A,
     C,
+    V,
+    Insert,
 };
 enum Modifier : unsigned {
     kNoModifier = 0,

@@ -1,6 +1,5 @@
 #include "app/ui/win32/Accessibility.h"
 
-
 namespace ui::win32 {
 
 namespace {

@@ -167,11 +167,18 @@ bool ReportList::OnNotify(const NMHDR& header, LRESULT& result) {
         }
         case LVN_KEYDOWN: {
             const auto& key = reinterpret_cast<const NMLVKEYDOWN&>(header);
-            const WindowOwner* owner = m_window.Owner();
-            if (key.wVKey == 'C' && (GetKeyState(VK_CONTROL) & 0x8000) != 0 &&
-                (GetKeyState(VK_MENU) & 0x8000) == 0 && owner != nullptr) {
-                owner->AsDialog()->ReportCopyRows(static_cast<int>(header.idFrom),
-                                                  RowsForCopyKey(SelectedRows(), FocusedRow()));
+            WindowOwner* owner = m_window.Owner();
+            const bool control =
+                (GetKeyState(VK_CONTROL) & 0x8000) != 0 && (GetKeyState(VK_MENU) & 0x8000) == 0;
+            const bool shift = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+            const int id = static_cast<int>(header.idFrom);
+            if (key.wVKey == 'C' && control && owner != nullptr) {
+                owner->AsDialog()->ReportCopyRows(id, RowsForCopyKey(SelectedRows(), FocusedRow()));
+            }
+            // Windows' paste keys: Ctrl+V, and Shift+Insert.
+            if (((key.wVKey == 'V' && control) || (key.wVKey == VK_INSERT && shift && !control)) &&
+                owner != nullptr) {
+                owner->Deliver(Event{Notification::PasteKey, id, 0, 0});
             }
             result = 0;
             return true;
@@ -184,7 +191,8 @@ bool ReportList::OnNotify(const NMHDR& header, LRESULT& result) {
     }
 }
 
-void ReportList::BeginInsertAtTop() {
+void ReportList::BeginInsertAtTop(int count) {
+    m_inserted = count;
     // Asking for the selected count first spares a walk over every row.
     m_selectedBeforeInsert.clear();
     if (ListView_GetSelectedCount(m_list) != 0) {
@@ -214,11 +222,12 @@ void ReportList::EndInsertAtTop() {
     if (!m_selectedBeforeInsert.empty()) {
         ListView_SetItemState(m_list, -1, 0, LVIS_SELECTED);
         for (const int row : m_selectedBeforeInsert) {
-            ListView_SetItemState(m_list, row + 1, LVIS_SELECTED, LVIS_SELECTED);
+            ListView_SetItemState(m_list, row + m_inserted, LVIS_SELECTED, LVIS_SELECTED);
         }
     }
     if (m_focusedBeforeInsert >= 0) {
-        ListView_SetItemState(m_list, m_focusedBeforeInsert + 1, LVIS_FOCUSED, LVIS_FOCUSED);
+        ListView_SetItemState(m_list, m_focusedBeforeInsert + m_inserted, LVIS_FOCUSED,
+                              LVIS_FOCUSED);
     }
     m_selectedBeforeInsert.clear();
     InvalidateRect(m_list, nullptr, FALSE);

@@ -58,7 +58,7 @@ public:
     static constexpr UINT kCatchUpMessage = WM_APP + 1;
     void CatchUp();
 
-    void BeginInsertAtTop() override;
+    void BeginInsertAtTop(int count) override;
     void EndInsertAtTop() override;
     void BeginReset() override {}
     void EndReset() override;
@@ -75,6 +75,7 @@ private:
     StyleFlags m_extendedStyle = 0;
     std::vector<int> m_selectedBeforeInsert;
     int m_focusedBeforeInsert = -1;
+    int m_inserted = 1;          // rows the insert under way adds at the top
     bool m_countBehind = false;  // rows were added since the control last took the count
     // The texts handed to the control for the cells it draws, in turn: the
     // pointer LVN_GETDISPINFO gives the control must stay good until two more

@@ -111,6 +111,10 @@ Qt::Key QtKey(Key key) {
             return Qt::Key_A;
         case Key::C:
             return Qt::Key_C;
+        case Key::V:
+            return Qt::Key_V;
+        case Key::Insert:
+            return Qt::Key_Insert;
     }
     return Qt::Key_unknown;
 }

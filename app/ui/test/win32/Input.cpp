@@ -107,6 +107,10 @@ int VirtualKey(Key key) {
             return 'A';
         case Key::C:
             return 'C';
+        case Key::V:
+            return 'V';
+        case Key::Insert:
+            return VK_INSERT;
     }
     return 0;
 }
