@@ -70,7 +70,8 @@ pkg=$out/pkg
 stage=$pkg/tickwright-$version-win64
 rm -rf "$pkg"
 mkdir -p "$stage"
-cp "$out/release/app/tickwright.exe" app/share/intro.html "$stage/"
+cp "$out/release/app/tickwright.exe" "$out/release/cli/tickwright-cli.exe" app/share/intro.html \
+    "$stage/"
 # The licence is the Debian package's, in Windows' line ends.
 awk '/^License: LicenseRef-proprietary$/ { n++; next } n == 2 { sub(/^ /, ""); if ($0 == ".") $0 = ""; print }' \
     packaging/debian/copyright.in | sed 's/$/\r/' >"$stage/LICENSE.txt"

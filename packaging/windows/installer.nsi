@@ -96,6 +96,7 @@ FunctionEnd
 Section
     SetOutPath "$INSTDIR"
     File "${SOURCE}/tickwright.exe"
+    File "${SOURCE}/tickwright-cli.exe"
     File "${SOURCE}/intro.html"
     File "${SOURCE}/LICENSE.txt"
     File "${SOURCE}/README.txt"
@@ -119,6 +120,7 @@ SectionEnd
 
 Section "Uninstall"
     Delete "$INSTDIR\tickwright.exe"
+    Delete "$INSTDIR\tickwright-cli.exe"
     Delete "$INSTDIR\intro.html"
     Delete "$INSTDIR\LICENSE.txt"
     Delete "$INSTDIR\README.txt"

@@ -61,6 +61,7 @@ checked=0
 if [ -f "$package" ]; then
     dpkg-deb -x "$package" "$scratch/root"
     check_binary "$scratch/root/usr/bin/tickwright"
+    check_binary "$scratch/root/usr/bin/tickwright-cli"
     checked=$((checked + 1))
 fi
 if [ -f "$release" ]; then

@@ -28,6 +28,7 @@ lintian --fail-on error,warning --display-info "$package" 2>&1 | grep -v 'root p
 
 echo "== files"
 expected="/usr/bin/tickwright
+/usr/bin/tickwright-cli
 /usr/share/applications/io.github.tickwright.Tickwright.desktop
 /usr/share/doc/tickwright/changelog.gz
 /usr/share/doc/tickwright/copyright
@@ -37,6 +38,7 @@ expected="/usr/bin/tickwright
 /usr/share/icons/hicolor/32x32/apps/tickwright.png
 /usr/share/icons/hicolor/48x48/apps/tickwright.png
 /usr/share/icons/hicolor/scalable/apps/tickwright.svg
+/usr/share/man/man1/tickwright-cli.1.gz
 /usr/share/man/man1/tickwright.1.gz
 /usr/share/metainfo/io.github.tickwright.Tickwright.metainfo.xml
 /usr/share/tickwright/intro.html"

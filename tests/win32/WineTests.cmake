@@ -104,6 +104,9 @@ tickwright_wine_prefix(e2e 96)
 tickwright_wine_test(e2e.RunsConvertsAndClosesUnderWine e2e
     ${CMAKE_CURRENT_SOURCE_DIR}/e2e/win32/RunUnderWine.sh
     $<TARGET_FILE:tickwright> $<TARGET_FILE:drive_from_outside>)
+# The console twin under Wine gives the bytes it gives on Linux.
+tickwright_wine_test(e2e.CliAnnotatesAsOnLinux e2e
+    ${CMAKE_CURRENT_SOURCE_DIR}/e2e/CliAnnotate.sh $<TARGET_FILE:tickwright-cli> ${in_prefix})
 tickwright_wine_test(e2e.CommandLineAnswersTheConsole e2e
     ${CMAKE_CURRENT_SOURCE_DIR}/e2e/win32/CommandLine.sh $<TARGET_FILE:tickwright> ${PROJECT_VERSION})
 # What tools/windows.sh packaged (it packages before it tests); skipped when
@@ -121,6 +124,9 @@ find_program(MINGW_OBJDUMP ${TICKWRIGHT_MINGW_TRIPLE}-objdump REQUIRED)
 add_test(NAME e2e.ExeIsWholeAndHardened
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/win32/CheckExe.sh
                  ${MINGW_OBJDUMP} $<TARGET_FILE:tickwright> ${PROJECT_VERSION})
+add_test(NAME e2e.CliExeIsWholeAndHardened
+         COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/win32/CheckExe.sh
+                 ${MINGW_OBJDUMP} $<TARGET_FILE:tickwright-cli> ${PROJECT_VERSION})
 add_test(NAME e2e.ReleaseExeIsWholeHardenedAndSmall
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/win32/CheckExe.sh
                  ${MINGW_OBJDUMP} ${PROJECT_SOURCE_DIR}/build/windows/release/app/tickwright.exe

@@ -3,8 +3,10 @@
 # hardened and described as a Windows release is: it imports Windows' own
 # DLLs and nothing else (no compiler DLL beside it), runs in the GUI
 # subsystem with ASLR (high entropy) and DEP, and carries its version block,
-# its manifest's entries and icon 128 in every size. With MAX_BYTES, the file
-# may be no larger. Exits 77 (skipped) when there is no such file.
+# its manifest's entries and icon 128 in every size. The console twin
+# (tickwright-cli.exe) runs in the console subsystem and carries no window's
+# resources. With MAX_BYTES, the file may be no larger. Exits 77 (skipped)
+# when there is no such file.
 #   CheckExe.sh OBJDUMP EXE VERSION [MAX_BYTES]
 set -uo pipefail
 objdump=$1
@@ -34,11 +36,16 @@ while read -r dll; do
     [[ "$dll" =~ $allowed ]] || fail "it imports $dll, which Windows does not have"
 done <<<"$imports"
 
-grep -Eq '^Subsystem[[:space:]]+0+2[[:space:]]' <<<"$headers" || fail "not the GUI subsystem"
 characteristics=$((16#$(sed -n 's/^DllCharacteristics[[:space:]]*\([0-9a-fA-F]*\).*/\1/p' <<<"$headers")))
 for flag in HIGH_ENTROPY_VA:0x20 DYNAMIC_BASE:0x40 NX_COMPAT:0x100; do
     (( characteristics & ${flag#*:} )) || fail "DllCharacteristics lacks ${flag%%:*}"
 done
+if [ "$(basename "$exe")" = tickwright-cli.exe ]; then
+    grep -Eq '^Subsystem[[:space:]]+0+3[[:space:]]' <<<"$headers" || fail "not the console subsystem"
+    echo "$(basename "$exe"): $(stat -c %s "$exe") bytes; imports: $(tr '\n' ' ' <<<"$imports")"
+    exit "$failed"
+fi
+grep -Eq '^Subsystem[[:space:]]+0+2[[:space:]]' <<<"$headers" || fail "not the GUI subsystem"
 
 # The version block (resource type 16), its texts in UTF-16.
 wrestool -x --raw --type=16 "$exe" >"$work/version.bin" 2>/dev/null

@@ -48,7 +48,7 @@ eventually() {
 
 (cd "$pkg" && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not match the packages"
 listing=$(unzip -Z1 "$zip") || fail "the zip cannot be read"
-for file in tickwright.exe intro.html LICENSE.txt README.txt; do
+for file in tickwright.exe tickwright-cli.exe intro.html LICENSE.txt README.txt; do
     grep -qx "tickwright-$version-win64/$file" <<<"$listing" || fail "the zip has no $file"
 done
 
@@ -70,7 +70,7 @@ shortcut=$(wine_path "$(wine_variable APPDATA)\\Microsoft\\Windows\\Start Menu\\
 grep -q "Tickwright 0.9.0.0" "$installed/README.txt" || fail "the older version is not what was installed"
 
 "$in_prefix" "$setup" /S || fail "the silent install over the older version exited $?"
-for file in tickwright.exe intro.html LICENSE.txt README.txt uninstall.exe; do
+for file in tickwright.exe tickwright-cli.exe intro.html LICENSE.txt README.txt uninstall.exe; do
     [ -f "$installed/$file" ] || fail "the install has no $file in $installed"
 done
 grep -q "Tickwright $version" "$installed/README.txt" || fail "the upgrade left the older files"
