@@ -24,7 +24,8 @@ namespace tickwright::cli {
 
 class Annotator {
 public:
-    // `write` takes the output, in pieces; it is called with nothing else.
+    // `write` takes the output, in pieces of about a megabyte (gathered here,
+    // so that each number costs no call), and the rest at Flush or Finish.
     using Writer = std::function<void(std::string_view bytes)>;
     Annotator(const ScanOptions& options, ZoneIndex zone, bool replace, bool iso, Writer write);
 
@@ -39,6 +40,8 @@ public:
     void Feed(std::string_view bytes);
     // The end of the input: what was held back is judged and written.
     void Finish();
+    // Hands on what is gathered (before a message that must come after it).
+    void Flush();
 
 private:
     void Annotation(const EpochNumber& number);
@@ -51,7 +54,7 @@ private:
     Writer m_write;
     std::string m_heldBack;  // Feed's: the start of a number a piece ended in
     bool m_afterWord = false;
-    std::string m_annotation;
+    std::string m_out;  // gathered for `write`
 };
 
 }  // namespace tickwright::cli

@@ -47,9 +47,7 @@ public:
         Put(m_buffer);
         m_buffer.clear();
     }
-
-private:
-    static constexpr std::size_t kSize = 1 << 20;
+    // Writes at once, unbuffered.
     static void Put(std::string_view bytes) {
         const WriteResult result = WriteAll(kStandardOutput, bytes);
         if (result == WriteResult::kClosed) {
@@ -61,6 +59,9 @@ private:
             std::exit(kFailed);
         }
     }
+
+private:
+    static constexpr std::size_t kSize = 1 << 20;
     std::string m_buffer;
 };
 
@@ -196,9 +197,9 @@ int ToTimestamp(const CliCommand& command, ZoneIndex zone) {
 }
 
 int Annotate(const CliCommand& command, ZoneIndex zone) {
-    Output output;
+    // The annotator gathers its output itself: straight on to the output.
     Annotator annotator(command.scan, zone, command.replace, command.iso,
-                        [&output](std::string_view bytes) { output.Write(bytes); });
+                        [](std::string_view bytes) { Output::Put(bytes); });
     std::vector<std::string> files = command.operands;
     if (files.empty()) {
         files.push_back("-");
@@ -211,7 +212,7 @@ int Annotate(const CliCommand& command, ZoneIndex zone) {
     for (const std::string& name : files) {
         InputFile file(name);
         if (!file.Open()) {
-            output.Flush();
+            annotator.Flush();
             Complain(name + ": " + file.Problem());
             status = kFailed;
             continue;
@@ -219,7 +220,7 @@ int Annotate(const CliCommand& command, ZoneIndex zone) {
         for (;;) {
             const long got = file.Read(buffer.data() + held, kPiece);
             if (got < 0) {
-                output.Flush();
+                annotator.Flush();
                 Complain(name + ": " + file.Problem());
                 status = kFailed;
                 break;
@@ -236,7 +237,7 @@ int Annotate(const CliCommand& command, ZoneIndex zone) {
         }
     }
     annotator.Annotate(std::string_view(buffer.data(), held), false);
-    output.Flush();
+    annotator.Flush();
     return status;
 }
 

@@ -1,6 +1,8 @@
 #include "core/EpochScanner.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 #include <type_traits>
 
 namespace tickwright {
@@ -70,8 +72,54 @@ std::size_t SkipDigits(std::basic_string_view<Char> text, std::size_t pos) {
     return pos;
 }
 
+// Bytes 64 at a time, where the machine reads them so (little-endian): for
+// each digit a bit in one 64-bit mask, with no branch on a byte's value. Text
+// alternates digits and other characters every few bytes in a log, and a
+// branch at each change costs more than classifying all of them.
+constexpr bool kSixtyFourAtATime = std::endian::native == std::endian::little;
+constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
+constexpr std::uint64_t kHigh = 0x8080808080808080ULL;
+
+// The high bit of each byte of `word` within [low, high] (both below 0x80).
+// Each byte's low seven bits plus a constant stay below 0x100: no carry
+// crosses into the next byte.
+constexpr std::uint64_t BytesWithin(std::uint64_t word, unsigned low, unsigned high) {
+    const std::uint64_t low7 = word & kLow7;
+    const std::uint64_t atLeast = low7 + kOnes * (0x80 - low);
+    const std::uint64_t above = low7 + kOnes * (0x7F - high);
+    return atLeast & ~above & ~word & kHigh;
+}
+
+// The eight high bits gathered into the low byte, byte i's as bit i.
+constexpr std::uint64_t Gather(std::uint64_t highBits) {
+    return ((highBits >> 7) * 0x0102040810204080ULL) >> 56;
+}
+
+// Bit i: byte i of the 64 at `bytes` is an ASCII digit.
+std::uint64_t DigitMask(const char* bytes) {
+    std::uint64_t digits = 0;
+    for (int k = 0; k < 8; ++k) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, bytes + 8 * k, sizeof(word));
+        digits |= Gather(BytesWithin(word, '0', '9')) << (8 * k);
+    }
+    return digits;
+}
+
+std::size_t DecimalDigits(std::uint64_t value) {
+    std::size_t digits = 1;
+    for (; value >= 10; value /= 10) {
+        ++digits;
+    }
+    return digits;
+}
+
+// Runs of fewer than `fewestDigits` digits are judged no candidate as soon
+// as they end: they could not be taken.
 template <class Char>
-Judgement Judge(std::basic_string_view<Char> text, std::size_t start, bool more) {
+Judgement Judge(std::basic_string_view<Char> text, std::size_t start, bool more,
+                std::size_t fewestDigits) {
     const std::size_t n = text.size();
     const auto undecided = [&] { return Judgement{Judgement::kUndecided, start}; };
     std::uint64_t value = 0;
@@ -82,8 +130,14 @@ Judgement Judge(std::basic_string_view<Char> text, std::size_t start, bool more)
         }
         value = value * 10 + (Code(text[pos]) - '0');
     }
+    if (pos == n && more) {
+        return undecided();
+    }
+    if (pos - start < fewestDigits) {
+        return {Judgement::kNone, pos};
+    }
     if (pos == n) {
-        return more ? undecided() : Judgement{Judgement::kCandidate, pos, value};
+        return {Judgement::kCandidate, pos, value};
     }
     const unsigned after = Code(text[pos]);
     if (IsLetter(after)) {
@@ -130,20 +184,40 @@ Judgement Judge(std::basic_string_view<Char> text, std::size_t start, bool more)
 }
 
 // The candidate's number, its unit told, or nothing outside the window.
+// Whole seconds and the units past them, each unit's divisor a constant.
+template <std::uint64_t kPerSecond>
+EpochInstant Split(std::uint64_t value, std::uint32_t fractionNanos) {
+    constexpr std::uint64_t kNanosEach = 1000000000 / kPerSecond;
+    return {value / kPerSecond,
+            static_cast<std::uint32_t>((value % kPerSecond) * kNanosEach + fractionNanos)};
+}
+
+// The candidate's number, its unit told, or nothing outside the window.
 std::optional<EpochNumber> Take(const Judgement& judged, std::size_t begin,
                                 const ScanOptions& options) {
     const TimeUnit unit = options.unit.value_or(LikelyUnit(judged.value));
     const UnitFacts facts = FactsOf(unit);
+    // Below 10^9 each, and their product below 10^18.
+    const auto fractionNanos = static_cast<std::uint32_t>(
+        std::uint64_t{judged.fraction} * facts.nanosEach / kPowersOf10[judged.fractionDigits]);
     EpochNumber number;
     number.begin = begin;
     number.end = judged.end;
     number.unit = unit;
-    number.instant.seconds = judged.value / facts.perSecond;
-    // Below 10^9 each, and their product below 10^18.
-    const std::uint64_t fractionNanos =
-        std::uint64_t{judged.fraction} * facts.nanosEach / kPowersOf10[judged.fractionDigits];
-    number.instant.nanos = static_cast<std::uint32_t>(
-        (judged.value % facts.perSecond) * facts.nanosEach + fractionNanos);
+    switch (unit) {
+        case TimeUnit::Seconds:
+            number.instant = {judged.value, fractionNanos};
+            break;
+        case TimeUnit::Milliseconds:
+            number.instant = Split<1000>(judged.value, fractionNanos);
+            break;
+        case TimeUnit::Microseconds:
+            number.instant = Split<1000000>(judged.value, fractionNanos);
+            break;
+        case TimeUnit::Nanoseconds:
+            number.instant = Split<1000000000>(judged.value, fractionNanos);
+            break;
+    }
     number.shownDigits = std::min(9, facts.digits + judged.fractionDigits);
     if (options.window &&
         (number.instant < options.window->from || !(number.instant < options.window->to))) {
@@ -171,6 +245,40 @@ EpochInstant NewYear(std::int64_t year) {
     return {static_cast<std::uint64_t>(DaysToNewYear(clamped)) * 86400, 0};
 }
 
+// The fewest digits an integer part needs to name an instant at or after
+// the window's start, in whichever unit it would be read in. A run with fewer
+// has a smaller value: whatever its fraction, it lies before the window.
+std::size_t FewestDigits(const ScanOptions& options) {
+    if (!options.window) {
+        return 1;
+    }
+    const EpochInstant from = options.window->from;
+    const auto smallestIn = [&](TimeUnit unit, std::uint64_t low, std::uint64_t high,
+                                std::uint64_t& smallest) {
+        const UnitFacts facts = FactsOf(unit);
+        // The start in whole units, taken down; past 10^19 no run reaches it.
+        if (from.seconds > 10000000000000000000ULL / facts.perSecond) {
+            return;
+        }
+        const std::uint64_t units = from.seconds * facts.perSecond + from.nanos / facts.nanosEach;
+        const std::uint64_t value = std::max(low, units);
+        if (value < high) {
+            smallest = std::min(smallest, value);
+        }
+    };
+    constexpr std::uint64_t kNone = ~std::uint64_t{0};
+    std::uint64_t smallest = kNone;
+    if (options.unit) {
+        smallestIn(*options.unit, 0, kNone, smallest);
+    } else {
+        smallestIn(TimeUnit::Seconds, 0, kMillisecondsFrom, smallest);
+        smallestIn(TimeUnit::Milliseconds, kMillisecondsFrom, kMicrosecondsFrom, smallest);
+        smallestIn(TimeUnit::Microseconds, kMicrosecondsFrom, kNanosecondsFrom, smallest);
+        smallestIn(TimeUnit::Nanoseconds, kNanosecondsFrom, kNone, smallest);
+    }
+    return smallest == kNone ? kMostIntegerDigits + 1 : DecimalDigits(smallest);
+}
+
 }  // namespace
 
 EpochWindow YearsWindow(std::int64_t fromYear, std::int64_t toYear) {
@@ -183,7 +291,7 @@ std::optional<EpochNumber> ReadEpochNumber(std::basic_string_view<Char> text,
     if (text.empty() || !IsDigit(Code(text[0]))) {
         return std::nullopt;
     }
-    const Judgement judged = Judge(text, 0, false);
+    const Judgement judged = Judge(text, 0, false, FewestDigits(options));
     if (judged.kind != Judgement::kCandidate || judged.end != text.size()) {
         return std::nullopt;
     }
@@ -193,13 +301,20 @@ std::optional<EpochNumber> ReadEpochNumber(std::basic_string_view<Char> text,
 template <class Char>
 EpochScanner<Char>::EpochScanner(std::basic_string_view<Char> text, const ScanOptions& options,
                                  bool more, bool afterWordCharacter)
-    : m_text(text), m_options(options), m_more(more), m_startsAfterWord(afterWordCharacter) {}
+    : m_text(text),
+      m_options(options),
+      m_fewestDigits(FewestDigits(options)),
+      m_more(more),
+      m_startsAfterWord(afterWordCharacter) {}
 
 template <class Char>
 std::optional<EpochNumber> EpochScanner<Char>::Next() {
     const std::size_t n = m_text.size();
     while (true) {
         std::size_t pos = m_pos;
+        if constexpr (std::is_same_v<Char, char> && kSixtyFourAtATime) {
+            pos = NextStart(pos);
+        }
         while (pos < n && !IsDigit(Code(m_text[pos]))) {
             ++pos;
         }
@@ -213,7 +328,7 @@ std::optional<EpochNumber> EpochScanner<Char>::Next() {
             m_pos = SkipDigits(m_text, pos);  // part of a word, a number or a version
             continue;
         }
-        const Judgement judged = Judge(m_text, pos, m_more);
+        const Judgement judged = Judge(m_text, pos, m_more, m_fewestDigits);
         if (judged.kind == Judgement::kUndecided) {
             m_pos = n;
             m_settled = pos;
@@ -225,6 +340,54 @@ std::optional<EpochNumber> EpochScanner<Char>::Next() {
                 return number;
             }
         }
+    }
+}
+
+// The next place at or after `pos` where a run of digits starts after
+// something that is no word character and is long enough to be taken (or
+// runs on past a block's end, to be read byte by byte): within the last
+// bytes of the text, short of a block, the place to read on from one by one.
+template <class Char>
+std::size_t EpochScanner<Char>::NextStart(std::size_t pos) {
+    if constexpr (std::is_same_v<Char, char>) {
+        const std::size_t n = m_text.size();
+        while (true) {
+            const std::size_t block = pos & ~std::size_t{63};
+            if (block + 64 > n) {
+                return pos;
+            }
+            if (block != m_blockAt) {
+                const std::uint64_t digits = DigitMask(m_text.data() + block);
+                const bool afterDigit = block != 0 && IsDigit(Code(m_text[block - 1]));
+                m_blockAt = block;
+                m_blockDigits = digits;
+                // The first digit of every run.
+                m_blockStarts = digits & ~((digits << 1) | (afterDigit ? 1u : 0u));
+            }
+            // Runs before `pos` are behind. Most runs in a log are short (a
+            // status, a port, a part of an address): their length, read off
+            // the mask, settles them before any byte is looked at.
+            const auto skip = static_cast<unsigned>(pos - block);
+            std::uint64_t starts = skip == 0 ? m_blockStarts : m_blockStarts & (~0ULL << skip);
+            while (starts != 0) {
+                const int start = std::countr_zero(starts);
+                starts &= starts - 1;
+                const std::uint64_t after = ~m_blockDigits >> start;
+                if (after != 0 &&
+                    static_cast<std::size_t>(std::countr_zero(after)) < m_fewestDigits) {
+                    continue;
+                }
+                const std::size_t at = block + static_cast<std::size_t>(start);
+                const bool afterWord =
+                    at == 0 ? m_startsAfterWord : IsWordCharacter(Code(m_text[at - 1]));
+                if (!afterWord || after == 0) {
+                    return at;  // a start, or a run going on into the next block
+                }
+            }
+            pos = block + 64;
+        }
+    } else {
+        return pos;
     }
 }
 

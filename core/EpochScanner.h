@@ -110,10 +110,19 @@ public:
 private:
     std::basic_string_view<Char> m_text;
     ScanOptions m_options;
+    // Fewer digits than this can name no instant in the window: such a run
+    // is passed over without being read.
+    std::size_t m_fewestDigits;
     bool m_more;
     bool m_startsAfterWord;
     std::size_t m_pos = 0;
     std::size_t m_settled = 0;
+    // The 64 bytes last classified at once (UTF-8 text), as bit masks.
+    std::size_t m_blockAt = static_cast<std::size_t>(-1);
+    std::uint64_t m_blockStarts = 0;
+    std::uint64_t m_blockDigits = 0;
+
+    std::size_t NextStart(std::size_t pos);
 };
 
 extern template class EpochScanner<char>;

@@ -67,11 +67,15 @@ char* EpochText::Write(const Wall& wall, int shownDigits, char separator, bool e
     out = TwoDigits(out, wall.secondOfDay % 60);
     if (shownDigits > 0) {
         *out++ = '.';
+        // Nine digits, two at a time, of which the first shownDigits stay.
+        char digits[10];
         std::uint32_t nanos = wall.nanos;
-        char digits[9];
-        for (int i = 8; i >= 0; --i) {
-            digits[i] = static_cast<char>('0' + nanos % 10);
-            nanos /= 10;
+        digits[0] = static_cast<char>('0' + nanos / 100000000);
+        nanos %= 100000000;
+        for (int i = 1; i < 9; i += 2) {
+            const std::uint32_t scale = i == 1 ? 1000000 : i == 3 ? 10000 : i == 5 ? 100 : 1;
+            TwoDigits(digits + i, nanos / scale);
+            nanos %= scale;
         }
         out = std::copy(digits, digits + shownDigits, out);
     }

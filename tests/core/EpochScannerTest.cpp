@@ -225,6 +225,32 @@ TEST(EpochScanner, EveryNumberOfALineInOrder) {
     });
 }
 
+// Long text is read 64 bytes at a time: a number, a word's digits or a
+// version at every place against those blocks reads as it does alone.
+TEST(EpochScanner, EveryPlaceInALongTextReadsAlike) {
+    struct Piece {
+        const char* text;
+        std::size_t found;  // numbers taken in it
+    };
+    const Piece pieces[] = {
+        {" 1700000000 ", 1},      {" id1700000000 ", 0},
+        {" 1.1700000000 ", 0},    {" 17000000001234567890 ", 0},
+        {" 1700000000123.5 ", 1}, {" 170000000 ", 0},
+        {" 946684799 ", 0},       {" 0001700000000. ", 1},
+    };
+    for (const Piece& piece : pieces) {
+        for (std::size_t before = 0; before < 140; ++before) {
+            const std::string text =
+                std::string(before, 'x') + "-" + piece.text + std::string(150 - before, 'y');
+            const std::vector<Seen> seen = Scan(text, kDefault);
+            ASSERT_EQ(seen.size(), piece.found) << piece.text << " after " << before << " bytes";
+            if (!seen.empty()) {
+                EXPECT_EQ(seen[0], Scan(piece.text, kDefault)[0]) << before;
+            }
+        }
+    }
+}
+
 TEST(EpochScanner, SixteenBitTextFollowsTheSameRule) {
     const std::u16string text = u"ts=1700000000123 ok \uFF11\uFF17 id1700000000 1700000000";
     std::vector<std::pair<std::size_t, std::size_t>> places;
