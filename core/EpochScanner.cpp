@@ -359,29 +359,34 @@ std::size_t EpochScanner<Char>::NextStart(std::size_t pos) {
             if (block != m_blockAt) {
                 const std::uint64_t digits = DigitMask(m_text.data() + block);
                 const bool afterDigit = block != 0 && IsDigit(Code(m_text[block - 1]));
-                m_blockAt = block;
-                m_blockDigits = digits;
                 // The first digit of every run.
-                m_blockStarts = digits & ~((digits << 1) | (afterDigit ? 1u : 0u));
+                const std::uint64_t runs = digits & ~((digits << 1) | (afterDigit ? 1u : 0u));
+                // Bit i: the fewest digits a number needs stand from byte i
+                // on, within the block. Most runs in a log are short (a
+                // status, a port, a part of an address): this passes over
+                // them all at once.
+                std::uint64_t longEnough = digits;
+                for (std::size_t j = 1; j < m_fewestDigits && longEnough != 0; ++j) {
+                    longEnough &= digits >> j;
+                }
+                // The run the block ends in may go on into the next one: it
+                // is read byte by byte.
+                std::uint64_t last = 0;
+                if ((digits >> 63) != 0 && ~digits != 0) {
+                    last = 1ULL << (64 - std::countl_zero(~digits));
+                }
+                m_blockAt = block;
+                m_blockStarts = runs & (longEnough | last | (~digits == 0 ? 1u : 0u));
             }
-            // Runs before `pos` are behind. Most runs in a log are short (a
-            // status, a port, a part of an address): their length, read off
-            // the mask, settles them before any byte is looked at.
+            // Runs before `pos` are behind.
             const auto skip = static_cast<unsigned>(pos - block);
             std::uint64_t starts = skip == 0 ? m_blockStarts : m_blockStarts & (~0ULL << skip);
             while (starts != 0) {
                 const int start = std::countr_zero(starts);
                 starts &= starts - 1;
-                const std::uint64_t after = ~m_blockDigits >> start;
-                if (after != 0 &&
-                    static_cast<std::size_t>(std::countr_zero(after)) < m_fewestDigits) {
-                    continue;
-                }
                 const std::size_t at = block + static_cast<std::size_t>(start);
-                const bool afterWord =
-                    at == 0 ? m_startsAfterWord : IsWordCharacter(Code(m_text[at - 1]));
-                if (!afterWord || after == 0) {
-                    return at;  // a start, or a run going on into the next block
+                if (at == 0 ? !m_startsAfterWord : !IsWordCharacter(Code(m_text[at - 1]))) {
+                    return at;
                 }
             }
             pos = block + 64;

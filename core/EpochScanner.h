@@ -119,8 +119,7 @@ private:
     std::size_t m_settled = 0;
     // The 64 bytes last classified at once (UTF-8 text), as bit masks.
     std::size_t m_blockAt = static_cast<std::size_t>(-1);
-    std::uint64_t m_blockStarts = 0;
-    std::uint64_t m_blockDigits = 0;
+    std::uint64_t m_blockStarts = 0;  // runs that may be taken, as bits
 
     std::size_t NextStart(std::size_t pos);
 };
