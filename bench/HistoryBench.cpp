@@ -22,6 +22,8 @@
 #include "app/ui/Dialog.h"
 #include "app/ui/test/Driver.h"
 #include "mainwnd/HistoryColumns.h"
+#include "app/ui/MainWindow.h"
+#include "mainwnd/CTickwrightDlg.h"
 #include "mainwnd/HistoryList.h"
 
 namespace tickwright {
@@ -210,6 +212,35 @@ void BM_RowHint(benchmark::State& state) {
 BENCHMARK(BM_RowHint)->Arg(1700000000123)->Arg(1700000000123456789);
 
 BENCHMARK(BM_RepaintLongAgainstShortRows)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// 100,000 epoch numbers pasted as log lines into the real main window's
+// history (Ctrl+V's handler): rows made, and the list drawn with them.
+void BM_Paste100000Numbers(benchmark::State& state) {
+    std::u16string text;
+    for (int i = 0; i < 100000; ++i) {
+        text += u"2023-11-15 INFO req=" + std::u16string(1, static_cast<char16_t>(u'a' + i % 26)) +
+                u" ts=" + std::u16string(u"17000") +
+                std::u16string(1, static_cast<char16_t>(u'0' + i % 10)) + u"0000123 ok\n";
+    }
+    CTickwrightDlg main;
+    ui::SetMainWindow(&main);
+    ui::test::ShowModeless(main);
+    ui::test::Wait(100);  // the start-up conversions and their clearing
+    ui::test::SetClipboardText(text);
+    for (auto _ : state) {
+        main.OnPasteHistory();
+        ui::test::RunPendingEvents();  // let the list lay out and paint
+        state.PauseTiming();
+        if (main.HistoryRowCount() != 100000) {
+            state.SkipWithError("not 100,000 rows");
+        }
+        main.ClearHistory();
+        ui::test::RunPendingEvents();
+        state.ResumeTiming();
+    }
+    ui::SetMainWindow(nullptr);
+}
+BENCHMARK(BM_Paste100000Numbers)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 }  // namespace tickwright

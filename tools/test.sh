@@ -20,6 +20,9 @@ build/release/bench/core_bench --benchmark_min_time=0.05
 QT_QPA_PLATFORM=offscreen build/release/bench/history_bench
 xvfb-run -a -s "-screen 0 1280x800x24" \
     build/release/bench/startup_x_bench build/release/app/tickwright build/release/bench/startup_floor
+# The console twin against the tools people use, on a short log here (the
+# full figures: bench/annotate-bench.sh build/release/cli/tickwright-cli).
+bench/annotate-bench.sh build/release/cli/tickwright-cli 32 4000000 1
 
 echo "== The Debian package (checked with the tests below)"
 ./tools/package.sh
