@@ -8,7 +8,8 @@ ensure_packages "${TICKWRIGHT_APP_PACKAGES[@]}"
 
 cmake -S . -B build/app -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=g++ \
     -DTICKWRIGHT_TESTS=OFF -DTICKWRIGHT_BENCHMARKS=OFF
-cmake --build build/app -j "$(nproc)" --target tickwright
+cmake --build build/app -j "$(nproc)" --target tickwright tickwright-cli
+echo "tickwright-cli is built too: build/app/cli/tickwright-cli --help"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     cat >&2 <<MSG
