@@ -17,6 +17,7 @@
 #include "core/EpochText.h"
 #include "core/TextParsing.h"
 #include "core/Timestamp.h"
+#include "core/Utf16.h"
 // The window's words for a refused date or time (constants only).
 #include "pages/DateTimeInput.h"
 
@@ -75,55 +76,7 @@ std::string Ascii(std::u16string_view text) {
 
 std::string Utf8(std::u16string_view text) {
     std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t c = text[i];
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size()) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-        }
-        if (c < 0x80) {
-            out.push_back(static_cast<char>(c));
-        } else if (c < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        } else if (c < 0x10000) {
-            out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        } else {
-            out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        }
-    }
-    return out;
-}
-
-std::u16string Utf16(std::string_view text) {
-    std::u16string out;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto b = static_cast<unsigned char>(text[i]);
-        char32_t c = b;
-        std::size_t length = 1;
-        if (b >= 0xF0 && i + 3 < text.size()) {
-            c = ((b & 0x07u) << 18) | ((text[i + 1] & 0x3Fu) << 12) | ((text[i + 2] & 0x3Fu) << 6) |
-                (text[i + 3] & 0x3Fu);
-            length = 4;
-        } else if (b >= 0xE0 && i + 2 < text.size()) {
-            c = ((b & 0x0Fu) << 12) | ((text[i + 1] & 0x3Fu) << 6) | (text[i + 2] & 0x3Fu);
-            length = 3;
-        } else if (b >= 0xC0 && i + 1 < text.size()) {
-            c = ((b & 0x1Fu) << 6) | (text[i + 1] & 0x3Fu);
-            length = 2;
-        }
-        if (c >= 0x10000) {
-            out.push_back(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
-            out.push_back(static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
-        } else {
-            out.push_back(static_cast<char16_t>(c));
-        }
-        i += length;
-    }
+    AppendUtf8(out, text);
     return out;
 }
 
@@ -171,8 +124,9 @@ int Convert(const CliCommand& command, ZoneIndex zone) {
 }
 
 int ToTimestamp(const CliCommand& command, ZoneIndex zone) {
-    const std::u16string date = Utf16(command.operands[0]);
-    const std::u16string time = command.operands.size() > 1 ? Utf16(command.operands[1]) : u"";
+    const std::u16string date = Utf16FromUtf8(command.operands[0]);
+    const std::u16string time =
+        command.operands.size() > 1 ? Utf16FromUtf8(command.operands[1]) : u"";
     // As the window reads its two fields: the date first; a time field empty
     // to the reader (nothing, or invisible characters alone) is midnight.
     const PackedDate packedDate = ParseDateText(date);

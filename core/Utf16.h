@@ -6,6 +6,7 @@
 //   CodePointAt(u"\xD834x", 0)     == {0xD834, 1}   (a lone high surrogate)
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace tickwright {
@@ -28,5 +29,13 @@ constexpr CodePoint CodePointAt(std::u16string_view text, std::size_t pos) {
     }
     return {unit, 1};
 }
+
+// UTF-16 as UTF-8, appended to `out`; a lone surrogate becomes U+FFFD rather
+// than bytes no reader takes.
+void AppendUtf8(std::string& out, std::u16string_view text);
+
+// UTF-8 as UTF-16; a byte that begins no well-formed character becomes
+// U+FFFD, and reading goes on after it.
+std::u16string Utf16FromUtf8(std::string_view bytes);
 
 }  // namespace tickwright

@@ -9,30 +9,6 @@ namespace tickwright {
 
 namespace {
 
-// UTF-16 to UTF-8; a lone surrogate becomes U+FFFD rather than bad bytes.
-void AppendUtf8(std::string& out, std::u16string_view text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const CodePoint read = CodePointAt(text, i);
-        i += read.length;
-        const char32_t c = IsSurrogate(read.value) ? U'\uFFFD' : read.value;
-        if (c < 0x80) {
-            out.push_back(static_cast<char>(c));
-        } else if (c < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        } else if (c < 0x10000) {
-            out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        } else {
-            out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        }
-    }
-}
-
 void AppendField(std::string& out, std::u16string_view field) {
     if (field.find_first_of(u",\"\r\n") == std::u16string_view::npos) {
         AppendUtf8(out, field);
