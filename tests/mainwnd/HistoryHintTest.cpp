@@ -236,7 +236,7 @@ protected:
         ui::test::SetClipboardText(u"sentinel: no item writes this");
         EXPECT_TRUE(ui::test::WithMenu(open, [item](ui::test::Window menu) {
             const std::vector<ui::test::MenuEntry> entries = ui::test::MenuEntries(menu);
-            ASSERT_EQ(entries.size(), 3u);
+            ASSERT_EQ(entries.size(), 4u);
             EXPECT_EQ(entries[2].text, u"复制为(&A)");
             ASSERT_EQ(entries[2].submenu.size(), 4u);
             ui::test::ChooseMenuItem(
@@ -250,7 +250,7 @@ protected:
                                        [&](ui::test::Window menu) {
                                            const std::vector<ui::test::MenuEntry> entries =
                                                ui::test::MenuEntries(menu);
-                                           enabled = entries.size() == 3 && entries[2].enabled;
+                                           enabled = entries.size() == 4 && entries[2].enabled;
                                            ui::test::DismissMenu(menu);
                                        }));
         return enabled;
