@@ -44,6 +44,7 @@ TEST_F(HistoryPaste, CtrlVTurnsEveryEpochNumberIntoARowInTheOrderOfTheText) {
     const std::u16string hint = ui::test::RowHint(Main(), kList, 1, 1);
     EXPECT_TRUE(hint.starts_with(u"ISO 8601：2023-11-15T06:13:21.123+08:00\nUTC："))
         << "the row knows its instant";
+    ui::test::SaveScreenshot(Main(), "history_after_paste");
 
     // A paste below what is there puts its rows on top, the earlier rows
     // after them.
@@ -59,9 +60,11 @@ TEST_F(HistoryPaste, TheMenuItemPastesIntoTheZoneOfTheAdvancedPage) {
     ui::test::ChooseComboItem(ui::test::WindowOf(m_main.AdvancedPage()), res::IDC_OUTPUT_ZONE, 0);
     m_main.AddHistoryRecord(12, u"0", 20, u"1970-01-01 08:00:00");
     ui::test::SetClipboardText(u"ts=1700000000123456 ok");
-    EXPECT_TRUE(ui::test::WithMenu(
-        [&] { ui::test::RightClickRow(Main(), kList, 0); },
-        [](Window menu) { ui::test::ChooseMenuItem(menu, {u"粘贴并转换(&P)"}); }));
+    EXPECT_TRUE(ui::test::WithMenu([&] { ui::test::RightClickRow(Main(), kList, 0); },
+                                   [](Window menu) {
+                                       ui::test::SaveScreenshot(menu, "history_menu");
+                                       ui::test::ChooseMenuItem(menu, {u"粘贴并转换(&P)"});
+                                   }));
     ASSERT_EQ(ui::test::RowCount(Main(), kList), 2);
     EXPECT_EQ(Row(0), (std::vector<std::u16string>{u"UTC+00H", u"1700000000123456", u"UTC-12H",
                                                    u"2023-11-14 10:13:20.123456"}));
