@@ -1,16 +1,28 @@
 #include "cli/Annotator.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace tickwright::cli {
 
 namespace {
 
 constexpr std::size_t kGathered = 1 << 20;
+// A piece of input read at once, and room before it for what the last one
+// held back.
+constexpr std::size_t kPiece = 1 << 20;
+constexpr std::size_t kMostHeldBack = 64;
 
 }  // namespace
 
 Annotator::Annotator(const ScanOptions& options, ZoneIndex zone, bool replace, bool iso,
                      Writer write)
-    : m_options(options), m_text(zone), m_replace(replace), m_iso(iso), m_write(std::move(write)) {
+    : m_options(options),
+      m_text(zone),
+      m_replace(replace),
+      m_iso(iso),
+      m_write(std::move(write)),
+      m_buffer(kMostHeldBack + kPiece) {
     for (const char16_t c : ZoneName(zone)) {
         m_zoneName.push_back(static_cast<char>(c));
     }
@@ -44,18 +56,30 @@ void Annotator::Flush() {
     }
 }
 
+std::span<char> Annotator::Room() {
+    return std::span<char>(m_buffer).subspan(m_held);
+}
+
+void Annotator::Commit(std::size_t got) {
+    const std::string_view text(m_buffer.data(), m_held + got);
+    const std::size_t done = Annotate(text, true);
+    m_held = text.size() - done;
+    std::memmove(m_buffer.data(), m_buffer.data() + done, m_held);
+}
+
 void Annotator::Feed(std::string_view bytes) {
-    if (m_heldBack.empty()) {
-        m_heldBack.assign(bytes.substr(Annotate(bytes, true)));
-        return;
+    while (!bytes.empty()) {
+        const std::span<char> room = Room();
+        const std::size_t got = std::min(room.size(), bytes.size());
+        std::memcpy(room.data(), bytes.data(), got);
+        Commit(got);
+        bytes.remove_prefix(got);
     }
-    m_heldBack.append(bytes);
-    m_heldBack.erase(0, Annotate(m_heldBack, true));
 }
 
 void Annotator::Finish() {
-    Annotate(m_heldBack, false);
-    m_heldBack.clear();
+    Annotate(std::string_view(m_buffer.data(), m_held), false);
+    m_held = 0;
     Flush();
 }
 

@@ -13,8 +13,10 @@
 //   annotate.Finish();   // wrote "ts=1700000000123 [2023-11-15 06:13:20.123 UTC+08H] ok\n"
 
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/EpochScanner.h"
 #include "core/EpochText.h"
@@ -29,14 +31,16 @@ public:
     using Writer = std::function<void(std::string_view bytes)>;
     Annotator(const ScanOptions& options, ZoneIndex zone, bool replace, bool iso, Writer write);
 
-    // Annotates `text`, a piece of the input with the piece held back last
-    // time before it, and says how much of it is done: the rest (at most 30
-    // bytes, the start of a number that may go on) must come again at the
-    // front of the next piece. `more`: more input follows.
-    std::size_t Annotate(std::string_view text, bool more);
-
-    // The same for pieces that come one after another anywhere in memory:
-    // what is held back is kept here.
+    // Where the next piece of the input goes: room for about a megabyte,
+    // straight after what the last piece held back (at most 30 bytes, the
+    // start of a number that may go on). A reader reads into it and says
+    // how much came with Commit.
+    std::span<char> Room();
+    // Annotates the `got` bytes just put into Room(), after what was held
+    // back.
+    void Commit(std::size_t got);
+    // The same for bytes anywhere in memory: copied into Room(), a room at a
+    // time.
     void Feed(std::string_view bytes);
     // The end of the input: what was held back is judged and written.
     void Finish();
@@ -44,6 +48,9 @@ public:
     void Flush();
 
 private:
+    // Annotates `text` and says how much of it is done; `more`: more input
+    // follows.
+    std::size_t Annotate(std::string_view text, bool more);
     void Annotation(const EpochNumber& number);
 
     ScanOptions m_options;
@@ -52,7 +59,8 @@ private:
     bool m_replace;
     bool m_iso;
     Writer m_write;
-    std::string m_heldBack;  // Feed's: the start of a number a piece ended in
+    std::vector<char> m_buffer;  // what was held back, then the room
+    std::size_t m_held = 0;
     bool m_afterWord = false;
     std::string m_out;  // gathered for `write`
 };

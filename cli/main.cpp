@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -158,10 +159,6 @@ int Annotate(const CliCommand& command, ZoneIndex zone) {
     if (files.empty()) {
         files.push_back("-");
     }
-    // One buffer: what the last piece held back, then the next piece.
-    constexpr std::size_t kPiece = 1 << 20;
-    std::vector<char> buffer(kPiece + 64);
-    std::size_t held = 0;
     int status = kDone;
     for (const std::string& name : files) {
         InputFile file(name);
@@ -171,8 +168,11 @@ int Annotate(const CliCommand& command, ZoneIndex zone) {
             status = kFailed;
             continue;
         }
+        // Files are read one after another, as cat reads them: a number may
+        // run on from one into the next.
         for (;;) {
-            const long got = file.Read(buffer.data() + held, kPiece);
+            const std::span<char> room = annotator.Room();
+            const long got = file.Read(room.data(), room.size());
             if (got < 0) {
                 annotator.Flush();
                 Complain(name + ": " + file.Problem());
@@ -182,16 +182,10 @@ int Annotate(const CliCommand& command, ZoneIndex zone) {
             if (got == 0) {
                 break;
             }
-            // Files are read one after another, as cat reads them: a number
-            // may run on from one into the next.
-            const std::string_view text(buffer.data(), held + static_cast<std::size_t>(got));
-            const std::size_t done = annotator.Annotate(text, true);
-            held = text.size() - done;
-            std::memmove(buffer.data(), buffer.data() + done, held);
+            annotator.Commit(static_cast<std::size_t>(got));
         }
     }
-    annotator.Annotate(std::string_view(buffer.data(), held), false);
-    annotator.Flush();
+    annotator.Finish();
     return status;
 }
 
