@@ -35,8 +35,8 @@ std::optional<TimeUnit> UnitNamed(const std::string& name) {
 std::optional<std::int64_t> YearOf(std::string_view text) {
     std::int64_t year = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), year);
-    if (error != std::errc() || end != text.data() + text.size() || year < 1970 ||
-        year > 300000000000) {
+    if (error != std::errc() || end != text.data() + text.size() || year < kFirstWindowYear ||
+        year > kLastWindowYear) {
         return std::nullopt;
     }
     return year;

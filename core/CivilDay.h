@@ -72,4 +72,25 @@ bool IsCivilLeapYear(std::int64_t year);
 // For every DayNumber the text equals FormatDate's.
 std::u16string FormatCivilDay(CivilDay day);
 
+// Whether ISO 8601's expanded form writes `year` with a "+" before it: every
+// year above 9999 (a year before 0 has FormatCivilDay's "-" already).
+constexpr bool YearTakesPlusSign(std::int64_t year) {
+    return year > 9999;
+}
+
+// January 1st of `year`, for years from -2.5e16 to 2.5e16 (those of the
+// days a CivilDay holds). Howard Hinnant's days_from_civil:
+//   NewYearsDay(1970) == CivilDay(0), NewYearsDay(2000) == CivilDay(10957)
+constexpr CivilDay NewYearsDay(std::int64_t year) {
+    const std::int64_t y = year - 1;  // January counts in the previous year's cycle
+    const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
+    const std::int64_t yearOfEra = y - era * 400;
+    const std::int64_t dayOfYear = 306;  // March 1 to January 1
+    const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return CivilDay(era * 146097 + dayOfEra - 719468);
+}
+// Signed overflow is no constant expression: the range's ends compute.
+static_assert(NewYearsDay(25000000000000000).UnixDays() > 0 &&
+              NewYearsDay(-25000000000000000).UnixDays() < 0);
+
 }  // namespace tickwright

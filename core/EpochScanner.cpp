@@ -5,6 +5,8 @@
 #include <cstring>
 #include <type_traits>
 
+#include "core/CivilDay.h"
+
 namespace tickwright {
 
 namespace {
@@ -183,7 +185,6 @@ Judgement Judge(std::basic_string_view<Char> text, std::size_t start, bool more,
     return candidate;
 }
 
-// The candidate's number, its unit told, or nothing outside the window.
 // Whole seconds and the units past them, each unit's divisor a constant.
 template <std::uint64_t kPerSecond>
 EpochInstant Split(std::uint64_t value, std::uint32_t fractionNanos) {
@@ -226,23 +227,9 @@ std::optional<EpochNumber> Take(const Judgement& judged, std::size_t begin,
     return number;
 }
 
-// Days from 1970-01-01 to year-01-01 of the proleptic Gregorian calendar
-// (Howard Hinnant's days_from_civil, for January 1st).
-constexpr std::int64_t DaysToNewYear(std::int64_t year) {
-    const std::int64_t y = year - 1;  // January counts in the previous year's cycle
-    const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-    const std::int64_t yearOfEra = y - era * 400;
-    const std::int64_t dayOfYear = 306;  // March 1 to January 1
-    const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra - 719468;
-}
-static_assert(DaysToNewYear(1970) == 0 && DaysToNewYear(2000) == 10957 &&
-              DaysToNewYear(2100) == 47482);
-
 EpochInstant NewYear(std::int64_t year) {
-    // Instants start at 1970; seconds stay below 10^19 (the year 3e11).
-    const std::int64_t clamped = std::clamp<std::int64_t>(year, 1970, 300000000000);
-    return {static_cast<std::uint64_t>(DaysToNewYear(clamped)) * 86400, 0};
+    const std::int64_t clamped = std::clamp(year, kFirstWindowYear, kLastWindowYear);
+    return {static_cast<std::uint64_t>(NewYearsDay(clamped).UnixDays()) * 86400, 0};
 }
 
 // The fewest digits an integer part needs to name an instant at or after

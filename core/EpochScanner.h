@@ -62,7 +62,13 @@ struct EpochWindow {
 // 2000-01-01T00:00:00Z .. 2100-01-01T00:00:00Z.
 inline constexpr EpochWindow kDefaultEpochWindow{{946684800, 0}, {4102444800, 0}};
 
-// The window of whole UTC years [fromYear-01-01, toYear-01-01).
+// The years a window can start or end in: instants start at 1970, and their
+// seconds stay below 10^19 up to the year 3e11.
+inline constexpr std::int64_t kFirstWindowYear = 1970;
+inline constexpr std::int64_t kLastWindowYear = 300000000000;
+
+// The window of whole UTC years [fromYear-01-01, toYear-01-01), each year
+// taken into kFirstWindowYear .. kLastWindowYear.
 EpochWindow YearsWindow(std::int64_t fromYear, std::int64_t toYear);
 
 struct ScanOptions {

@@ -48,7 +48,7 @@ void EpochText::CacheDay(std::int64_t day) {
     m_dateLength = std::min(text.size(), sizeof(m_date));
     std::transform(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(m_dateLength), m_date,
                    [](char16_t c) { return static_cast<char>(c); });
-    m_cachedYearExpands = DateOf(civil).year > 9999;
+    m_cachedYearExpands = YearTakesPlusSign(DateOf(civil).year);
     m_cachedDay = day;
 }
 

@@ -13,10 +13,8 @@ namespace {
 
 constexpr std::int64_t kDaysPerWeek = 7;
 
-// The "+" that ISO 8601's expanded form puts before a year above 9999 (a
-// year before 1 has its "-" already).
 std::u16string_view ExpandedYearSign(std::int64_t year) {
-    return year > 9999 ? u"+" : u"";
+    return YearTakesPlusSign(year) ? u"+" : u"";
 }
 
 // ISO's date text: FormatCivilDay's, with an expanded year's "+".

@@ -160,6 +160,7 @@ TEST(CivilDay, EveryInstantsDayMatchesAnIndependentCalendar) {
         const CivilYearAndDay split = SplitCivilDay(CivilDay(d));
         ASSERT_EQ(split.year, expected.year) << d;
         ASSERT_EQ(split.dayOfYear, expected.dayOfYear) << d;
+        ASSERT_EQ(NewYearsDay(expected.year).UnixDays(), d - expected.dayOfYear) << d;
         ASSERT_EQ(FormatCivilDay(CivilDay(d)), reference::Text(expected)) << d;
     }
 }
