@@ -7,26 +7,16 @@
 #if defined(_WIN32)
 #include <fcntl.h>
 #include <io.h>
-#include <windows.h>
 #else
 #include <fcntl.h>
 #include <unistd.h>
 #endif
 
+#include "core/Utf16.h"
+
 namespace tickwright::cli {
 
 namespace {
-
-#if defined(_WIN32)
-std::wstring Wide(const std::string& text) {
-    const int length =
-        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
-                        length);
-    return wide;
-}
-#endif
 
 long RawRead(int fd, char* buffer, std::size_t size) {
 #if defined(_WIN32)
@@ -107,7 +97,8 @@ bool InputFile::Open() {
         return true;
     }
 #if defined(_WIN32)
-    m_fd = _wopen(Wide(m_name).c_str(), _O_RDONLY | _O_BINARY);
+    const std::u16string wide = Utf16FromUtf8(m_name);
+    m_fd = _wopen(reinterpret_cast<const wchar_t*>(wide.c_str()), _O_RDONLY | _O_BINARY);
 #else
     m_fd = open(m_name.c_str(), O_RDONLY | O_CLOEXEC);
 #endif

@@ -4,17 +4,15 @@
 #include <vector>
 
 #include "cli/ConsoleFiles.h"
+#include "core/Utf16.h"
 
 #if defined(_WIN32)
-#include <windows.h>
-
 int wmain(int argc, wchar_t** argv) {
+    static_assert(sizeof(wchar_t) == sizeof(char16_t));
     std::vector<std::string> arguments;
     for (int i = 1; i < argc; ++i) {
-        const int length =
-            WideCharToMultiByte(CP_UTF8, 0, argv[i], -1, nullptr, 0, nullptr, nullptr);
-        std::string argument(static_cast<std::size_t>(length > 0 ? length - 1 : 0), '\0');
-        WideCharToMultiByte(CP_UTF8, 0, argv[i], -1, argument.data(), length, nullptr, nullptr);
+        std::string argument;
+        tickwright::AppendUtf8(argument, reinterpret_cast<const char16_t*>(argv[i]));
         arguments.push_back(std::move(argument));
     }
     return tickwright::cli::Main(arguments);

@@ -4,7 +4,7 @@
 # a NUL, full-width digits, versions, addresses, every unit, a last line
 # without a line end) against expected-UTC+08H.log, read as a file, from
 # standard input and as "-"; and two files are read one after another as cat
-# reads them. Under Wine with the Windows program too (RUN is the prefix's
+# reads them; a file named outside ASCII is found. Under Wine with the Windows program too (RUN is the prefix's
 # runner, and the paths are given in Windows' form).
 #   CliAnnotate.sh CLI [RUN]
 set -uo pipefail
@@ -34,6 +34,13 @@ $run "$cli" annotate --zone UTC+08H <"$input" >"$scratch/stdin.log" || fail "sta
 cmp "$scratch/stdin.log" "$expected" || fail "standard input's annotation differs"
 $run "$cli" annotate --zone=UTC+08H - <"$input" >"$scratch/dash.log" || fail "\"-\": $?"
 cmp "$scratch/dash.log" "$expected" || fail "\"-\"'s annotation differs"
+# A name outside ASCII, with a character beyond 16 bits (a surrogate pair in
+# Windows' wide names), reaches the file whole.
+named="$scratch/日志 ünï-😀.log"
+cp "$input" "$named"
+$run "$cli" annotate --zone UTC+08H "$(path_of "$named")" >"$scratch/named.log" ||
+    fail "a file named outside ASCII: $?"
+cmp "$scratch/named.log" "$expected" || fail "the file named outside ASCII reads otherwise"
 cat "$input" "$input" >"$scratch/twice.log"
 $run "$cli" annotate --zone UTC+08H <"$scratch/twice.log" >"$scratch/twice-in.log"
 $run "$cli" annotate --zone UTC+08H "$(path_of "$input")" "$(path_of "$input")" \
