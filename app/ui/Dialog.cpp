@@ -84,8 +84,8 @@ bool Dialog::SetClipboardText(std::u16string_view text) const {
     if (refused.empty()) {
         return true;
     }
-    ShowMessageBox(
-        {this, std::u16string(kCopyFailed) + refused, u"错误", MB_OK | MB_ICONEXCLAMATION});
+    ShowMessageBox({this, std::u16string(kCopyFailed) + refused, std::u16string(kErrorCaption),
+                    MB_OK | MB_ICONEXCLAMATION});
     return false;
 }
 

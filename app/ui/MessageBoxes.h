@@ -4,12 +4,16 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "app/ui/Style.h"
 
 namespace ui {
 
 class Dialog;
+
+// The caption of the boxes the layer itself shows when something failed.
+inline constexpr std::u16string_view kErrorCaption = u"错误";
 
 struct MessageBoxRequest {
     // The dialog whose window the box is modal to (a page's: the window the

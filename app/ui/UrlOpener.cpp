@@ -118,8 +118,8 @@ void OpenLink(const Dialog* owner, const std::u16string& url) {
         return;
     }
     if (const std::optional<std::u16string> missing = MissingLocalPage(url)) {
-        ShowMessageBox({owner, std::u16string(kMissingPageText) + *missing, u"错误",
-                        MB_OK | MB_ICONEXCLAMATION});
+        ShowMessageBox({owner, std::u16string(kMissingPageText) + *missing,
+                        std::u16string(kErrorCaption), MB_OK | MB_ICONEXCLAMATION});
         return;
     }
     OpenUrl(url);
