@@ -21,10 +21,11 @@ bool IsWhiteSpace(char32_t c);
 
 // Invisible format characters, which text pasted from web pages, chat
 // programs and documents carries: every code point of General Category Cf
-// (core/FormatCharacters.inc, made by tools/unicode-tables.sh), such as the soft hyphen U+00AD, the
-// zero-width space and joiners, the direction marks, embeddings, overrides and isolates, the word
-// joiner, the byte-order mark U+FEFF and the tag characters U+E0001 and U+E0020..U+E007F. Every
-// reader below acts as if they were not in the text at all.
+// (core/FormatCharacters.inc, made by tools/unicode-tables.sh), such as the
+// soft hyphen U+00AD, the zero-width space and joiners, the direction marks,
+// embeddings, overrides and isolates, the word joiner, the byte-order mark
+// U+FEFF and the tag characters U+E0001 and U+E0020..U+E007F. Every reader
+// below acts as if they were not in the text at all.
 bool IsInvisibleFormat(char32_t c);
 
 // The UTF-16 units at `pos` that make one invisible format character: 1, 2
