@@ -35,7 +35,8 @@ bool WriteTo(HANDLE handle, const std::wstring& text) {
 Application::Application(const ApplicationInfo&) {
     // The save dialog and the accessibility annotations are COM objects of
     // this, the user-interface thread. Without COM the program still runs,
-    // without them; and only a call that succeeded (S_FALSE too) is undone.
+    // without them; and only a call that succeeded (S_FALSE too) is undone
+    // (CoInitializeEx, Remarks).
     g_comStarted =
         SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
     // The manifest asks for it; a program started without one gets it too.

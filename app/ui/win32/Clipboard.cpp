@@ -75,7 +75,9 @@ std::u16string PutOnClipboard(const Dialog& owner, std::u16string_view text) {
     }
     if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) {
         const DWORD error = GetLastError();
-        GlobalFree(memory);  // still ours: the system took nothing
+        // Still ours: the system owns it only once the call succeeded
+        // (SetClipboardData, Remarks).
+        GlobalFree(memory);
         return win32::SystemMessage(error);
     }
     return {};

@@ -311,8 +311,8 @@ int Dialog::ComboInsertAt(int id, int index, std::u16string_view text) {
         return -1;
     }
     const std::u16string item(text);
-    // CB_INSERTSTRING puts the item where it is told, even in a CBS_SORT list,
-    // whose CB_ADDSTRING would sort by the user's locale instead.
+    // CB_INSERTSTRING puts the item where it is told, even in a CBS_SORT list
+    // (CB_INSERTSTRING), whose CB_ADDSTRING would sort by the user's locale.
     const LRESULT inserted = SendMessageW(combo, CB_INSERTSTRING, static_cast<WPARAM>(index),
                                           reinterpret_cast<LPARAM>(win32::Wide(item)));
     return inserted >= 0 ? static_cast<int>(inserted) : -1;

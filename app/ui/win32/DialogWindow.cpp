@@ -98,7 +98,8 @@ bool IsIconStatic(const ControlTemplate& control) {
 
 HICON LoadIconSized(int iconId, int size) {
     // Not LR_SHARED: a shared icon comes at one size for the whole process,
-    // and this one is made for its window's DPI and destroyed with it.
+    // and this one is made for its window's DPI and destroyed with it
+    // (LoadImageW, LR_SHARED: not for images of non-standard sizes).
     return static_cast<HICON>(LoadImageW(win32::ModuleInstance(), MAKEINTRESOURCEW(iconId),
                                          IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
 }
@@ -315,7 +316,8 @@ void DialogWindow::FocusFirstTabStop() {
         if (control != nullptr && HasStyle(m_template.controls[i].style, WS_TABSTOP) &&
             IsWindowEnabled(control) && IsWindowVisible(control)) {
             // Through the dialog manager, which also moves the default button
-            // and selects an edit's text, as tabbing there would.
+            // and selects an edit's text, as tabbing there would
+            // (WM_NEXTDLGCTL, Remarks).
             SendMessageW(m_hwnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
             return;
         }
@@ -349,6 +351,10 @@ void DialogWindow::PlaceOnScreen() {
 void DialogWindow::End(int result) {
     m_result = result;
     m_ended = true;
+    // The owner is enabled before the dialog hides: hidden first, with its
+    // owner still disabled, Windows gives the activation to another program
+    // (The Old New Thing, "The correct order for disabling and enabling
+    // windows"); Wine gives it back to the owner either way.
     if (m_ownerToEnable != nullptr) {
         EnableWindow(m_ownerToEnable, TRUE);
         m_ownerToEnable = nullptr;
@@ -737,6 +743,8 @@ INT_PTR DialogWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             SetWindowLongPtrW(m_hwnd, DWLP_MSGRESULT, reinterpret_cast<LONG_PTR>(m_ownFont));
             return TRUE;
+        // TRUE with the size in lParam, or the system scales the frame
+        // linearly (WM_GETDPISCALEDSIZE, Return value).
         case WM_GETDPISCALEDSIZE: {
             SIZE size{};
             if (m_child || !OnGetDpiScaledSize(static_cast<int>(wParam), size)) {
